@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "ocr/ocr_records.h"
+#include "windows/frontmost.h"
+#include "windows/window_result.h"
+
+namespace orvane {
+
+// What a command answers with: one record, or a list of window records.
+using CommandResult =
+    std::variant<FrontmostResult, WindowResult, std::vector<WindowResult>, OCRResult>;
+
+// The compact JSON text of result, without the closing line feed. Throws EncodingError.
+std::string encodeJson(const CommandResult& result);
+
+}  // namespace orvane

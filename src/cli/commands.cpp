@@ -1,0 +1,85 @@
+#include "cli/commands.h"
+
+#include "cli/coordinate.h"
+#include "cli/tool_error.h"
+#include "ocr/recognize.h"
+#include "windows/frontmost.h"
+#include "windows/usable_windows.h"
+#include "windows/window_lookup.h"
+
+namespace orvane {
+
+namespace {
+
+double coordinateOrUsage(const std::string& text) {
+  const auto value = parseCoordinate(text);
+  if (!value)
+    throw ToolError::usage();
+  return *value;
+}
+
+CommandResult runFrontmost(std::span<const std::string>, Platform& platform) {
+  return frontmostApplication(platform.windowSource(), platform.applicationRegistry());
+}
+
+CommandResult runList(std::span<const std::string>, Platform& platform) {
+  return usableWindows(platform.windowSource(), platform.applicationRegistry());
+}
+
+CommandResult runListAll(std::span<const std::string>, Platform& platform) {
+  return allWindows(platform.windowSource(), platform.applicationRegistry());
+}
+
+CommandResult runWindowForBundle(std::span<const std::string> operands, Platform& platform) {
+  return windowForBundle(operands[0], platform.windowSource(), platform.applicationRegistry());
+}
+
+CommandResult runWindowAtPoint(std::span<const std::string> operands, Platform& platform) {
+  const double x = coordinateOrUsage(operands[0]);
+  const double y = coordinateOrUsage(operands[1]);
+  return windowAtPoint({x, y}, platform.windowSource(), platform.applicationRegistry());
+}
+
+CommandResult runOcr(std::span<const std::string> operands, Platform& platform) {
+  return recognize(operands[0], platform.imageDecoder(), platform.textRecognizer(),
+                   platform.sleeper());
+}
+
+bool operandCountFits(OperandRule rule, std::size_t count) {
+  switch (rule) {
+    case OperandRule::ignored:
+      return true;
+    case OperandRule::exactlyOne:
+      return count == 1;
+    case OperandRule::exactlyTwo:
+      return count == 2;
+  }
+  return false;
+}
+
+}  // namespace
+
+const std::vector<Command> commandTable = {
+    {"frontmost", OperandRule::ignored, runFrontmost},
+    {"list", OperandRule::ignored, runList},
+    {"list-all", OperandRule::ignored, runListAll},
+    {"window-for-bundle", OperandRule::exactlyOne, runWindowForBundle},
+    {"window-at-point", OperandRule::exactlyTwo, runWindowAtPoint},
+    {"ocr", OperandRule::exactlyOne, runOcr},
+};
+
+CommandResult dispatch(const std::vector<std::string>& args, Platform& platform) {
+  if (args.size() < 2)
+    throw ToolError::usage();
+  for (const Command& command : commandTable) {
+    if (args[1] != command.name)
+      continue;
+    const std::span<const std::string> operands(args.begin() + 2, args.end());
+    if (!operandCountFits(command.operands, operands.size()))
+      throw ToolError::usage();
+    return command.run(operands, platform);
+  }
+  throw ToolError::usage();
+}
+
+}  // namespace orvane

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <memory>
+
+#include "cli/platform.h"
+
+namespace orvane {
+
+// The services of the machine the tool was built for. Cheap: nothing is connected or loaded
+// until a command asks for it.
+std::unique_ptr<Platform> makeSystemPlatform();
+
+}  // namespace orvane

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvane::testing {
+
+struct ProcessOutcome {
+  int exitStatus;   // -1 when the process did not exit normally
+  int signal;       // the signal that ended it, 0 when it exited
+  bool timedOut;    // killed after the time limit
+  std::string out;  // all of standard output
+  std::string err;  // all of standard error
+};
+
+struct ProcessOptions {
+  // Extra or replaced environment variables, "NAME=value"; "NAME" alone removes one.
+  std::vector<std::string> environment;
+  std::optional<std::string> workingDirectory;
+  double timeoutSeconds = 30;
+  // How standard output reaches the child: captured, closed, or a pipe nobody reads.
+  enum class Stdout { captured, closed, readerGone } stdoutMode = Stdout::captured;
+};
+
+// Runs program with args (args[0] included), captures both streams, waits for it to end.
+ProcessOutcome runProcess(const std::vector<std::string>& args, const ProcessOptions& options = {});
+
+// The path of the tool under test, as the build placed it.
+const std::string& toolPath();
+
+// Runs the tool with the given arguments (without args[0]).
+ProcessOutcome runTool(const std::vector<std::string>& arguments,
+                       const ProcessOptions& options = {});
+
+}  // namespace orvane::testing
