@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing the tool need.
+# Usage: scripts/install-deps.sh [build|run|test]   (default: test, which is everything)
+set -euo pipefail
+
+what=${1:-test}
+
+# Building the tool.
+build_packages=(
+  build-essential cmake ninja-build pkg-config
+  libxcb1-dev libxcb-res0-dev
+  libtesseract-dev libleptonica-dev
+)
+
+# Running it: the recogniser's language data, and a private desktop for the main job.
+run_packages=(
+  tesseract-ocr-chi-sim tesseract-ocr-eng
+  xvfb openbox xterm x11-utils imagemagick fonts-dejavu-core fonts-noto-cjk
+)
+
+# Testing it.
+test_packages=(
+  googletest libgtest-dev clang libclang-rt-dev
+  x11-apps wmctrl xdotool locales
+)
+
+packages=("${build_packages[@]}")
+case "$what" in
+  build) ;;
+  run) packages+=("${run_packages[@]}") ;;
+  test) packages+=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 [build|run|test]" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+    missing+=("$package")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "==> installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+else
+  echo "==> all ${#packages[@]} packages present"
+fi
