@@ -1,0 +1,58 @@
+# Sourced by scripts that need an X desktop when there is none: starts Xvfb on a free display,
+# openbox, and a few real application windows, and stops them all when the script exits.
+# After `start_private_desktop`, DISPLAY names the new server.
+
+desktop_pids=()
+desktop_dir=""
+
+stop_private_desktop() {
+  local pid
+  for pid in "${desktop_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${desktop_pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  desktop_pids=()
+  [ -n "$desktop_dir" ] && rm -rf "$desktop_dir"
+  desktop_dir=""
+}
+
+# Polls a command until it succeeds, for at most $1 seconds.
+wait_until() {
+  local seconds=$1
+  shift
+  local deadline=$((SECONDS + seconds))
+  until "$@" >/dev/null 2>&1; do
+    if [ $SECONDS -ge $deadline ]; then
+      echo "timed out waiting for: $*" >&2
+      return 1
+    fi
+    sleep 0.05
+  done
+}
+
+window_count_at_least() {
+  [ "$(wmctrl -l 2>/dev/null | wc -l)" -ge "$1" ]
+}
+
+start_private_desktop() {
+  desktop_dir=$(mktemp -d)
+  trap stop_private_desktop EXIT
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$desktop_dir/display" \
+    >/dev/null 2>&1 &
+  desktop_pids+=($!)
+  wait_until 10 test -s "$desktop_dir/display"
+  export DISPLAY=":$(head -n1 "$desktop_dir/display")"
+  echo "==> private desktop on DISPLAY=$DISPLAY"
+
+  openbox >/dev/null 2>&1 &
+  desktop_pids+=($!)
+  wait_until 10 xprop -root -notype _NET_SUPPORTING_WM_CHECK
+
+  xlogo -geometry 360x300+760+80 >/dev/null 2>&1 &
+  desktop_pids+=($!)
+  wait_until 10 window_count_at_least 1
+  xterm -geometry 64x12+40+40 -fa 'DejaVu Sans Mono' -fs 16 -bg white -fg black \
+    -title "Orvane demo terminal" \
+    -e sh -c 'echo "Hello from OrvaneScreenTool"; echo "Screens hold text worth reading"; exec sleep 3600' \
+    >/dev/null 2>&1 &
+  desktop_pids+=($!)
+  wait_until 10 window_count_at_least 2
+}
