@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Installs what the tests need, builds the tool and its tests, and runs every test.
-# The end-to-end tests start their own virtual X servers; no display is needed.
+# Installs what the tests need, builds the tool and its tests, and runs every test:
+#   1. unit, process and end-to-end tests (the end-to-end tests start their own X servers);
+#   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. a short run of every fuzz target.
+# Set QUICK=1 to run only the first stage.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,6 +22,17 @@ build=${BUILD_DIR:-build}
 echo "==> building in $build"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build"
-
 echo "==> running the tests"
 ctest --test-dir "$build" --output-on-failure -j2
+
+[ "${QUICK:-0}" = 1 ] && exit 0
+
+echo "==> building with sanitizers in $build-sanitize"
+cmake -S . -B "$build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON >/dev/null
+cmake --build "$build-sanitize"
+echo "==> running the tests with sanitizers"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir "$build-sanitize" --output-on-failure -j2
+
+echo "==> fuzzing each target briefly"
+FUZZ_SECONDS=${FUZZ_SECONDS:-5} FUZZ_BUILD_DIR="$build-fuzz" scripts/fuzz.sh
