@@ -1,0 +1,26 @@
+#include "platform/macos/vision_ocr_backend.h"
+
+#include "platform/macos/imageio_decoder.h"
+#include "platform/macos/vision_recognizer.h"
+
+namespace orvane {
+
+namespace {
+
+class VisionOcrBackend : public OcrBackend {
+ public:
+  ImageDecoder& imageDecoder() override { return *decoder_; }
+  TextRecognizer& textRecognizer() override { return *recognizer_; }
+
+ private:
+  std::unique_ptr<ImageDecoder> decoder_ = makeImageIoDecoder();
+  std::unique_ptr<TextRecognizer> recognizer_ = makeVisionRecognizer();
+};
+
+}  // namespace
+
+std::unique_ptr<OcrBackend> makeVisionOcrBackend() {
+  return std::make_unique<VisionOcrBackend>();
+}
+
+}  // namespace orvane
