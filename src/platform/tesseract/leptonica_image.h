@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+
+#include "ocr/text_recognition.h"
+
+struct Pix;
+
+namespace orvane {
+
+struct PixDeleter {
+  void operator()(Pix* pix) const;
+};
+using PixPointer = std::unique_ptr<Pix, PixDeleter>;
+
+// A decoded image as Leptonica holds it, its pixels as the file stored them.
+class LeptonicaImage : public DecodedImage {
+ public:
+  explicit LeptonicaImage(PixPointer pix) : pix_(std::move(pix)) {}
+  Pix* pix() const { return pix_.get(); }
+
+ private:
+  PixPointer pix_;
+};
+
+}  // namespace orvane

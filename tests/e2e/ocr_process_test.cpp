@@ -1,0 +1,181 @@
+// `ocr` on the built binary with the real Tesseract module, as a host runs it.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <filesystem>
+
+#include "e2e/ocr_fixtures.h"
+#include "e2e/ocr_output.h"
+#include "support/child_process.h"
+
+namespace orvane {
+namespace {
+
+using testing::OcrFixtures;
+using testing::PrintedLine;
+using testing::ProcessOptions;
+using testing::ProcessOutcome;
+using testing::runTool;
+
+const std::string invalidImage = "{\"success\":false,\"error\":\"invalid image\"}\n";
+
+std::string fixture(const std::string& name) {
+  return OcrFixtures::get().path(name);
+}
+
+ProcessOutcome ocr(const std::string& path, const ProcessOptions& options = {}) {
+  return runTool({"ocr", path}, options);
+}
+
+// A successful run: status 0, nothing on stderr; returns its lines.
+std::vector<PrintedLine> readLines(const ProcessOutcome& outcome) {
+  EXPECT_EQ(outcome.exitStatus, 0) << outcome.err;
+  EXPECT_EQ(outcome.err, "");
+  EXPECT_EQ(outcome.out.back(), '\n');
+  return testing::printedLines(outcome.out);
+}
+
+std::vector<std::string> textsOf(const std::vector<PrintedLine>& lines) {
+  std::vector<std::string> texts;
+  for (const PrintedLine& line : lines)
+    texts.push_back(line.text);
+  return texts;
+}
+
+// Pixel rows of a box in an image of the given height, counted from the top.
+double topRow(const PrintedLine& line, int imageHeight) {
+  return (1.0 - line.y - line.height) * imageHeight;
+}
+double bottomRow(const PrintedLine& line, int imageHeight) {
+  return (1.0 - line.y) * imageHeight;
+}
+
+TEST(OcrProcess, ReadsEnglishLinesTopDownWithLowerLeftBoxes) {
+  const auto outcome = ocr(fixture("english.png"));
+  const auto lines = readLines(outcome);
+  ASSERT_EQ(textsOf(lines),
+            (std::vector<std::string>{"Hello World from Orvane", "Second line of text"}));
+  EXPECT_EQ(testing::printedText(outcome.out), "Hello World from Orvane\nSecond line of text");
+  // Drawn on a 900 x 200 canvas from x = 40, baselines at rows 70 and 150, capitals 26 px tall.
+  for (const PrintedLine& line : lines) {
+    EXPECT_NEAR(line.x * 900, 40, 6);
+    EXPECT_GT(line.confidence, 0.5);
+    EXPECT_LE(line.confidence, 1.0);
+  }
+  EXPECT_GT(lines[0].y, 0.5);
+  EXPECT_LT(lines[1].y, 0.5);
+  EXPECT_NEAR(bottomRow(lines[0], 200), 70, 4);
+  EXPECT_NEAR(topRow(lines[0], 200), 44, 4);
+  EXPECT_NEAR(bottomRow(lines[1], 200), 150, 4);
+  EXPECT_NEAR(lines[1].width * 900, 330, 30);
+}
+
+TEST(OcrProcess, ReadsSimplifiedChinese) {
+  const auto lines = readLines(ocr(fixture("chinese.png")));
+  EXPECT_EQ(textsOf(lines), (std::vector<std::string>{"今天是星期一", "简体中文识别测试"}));
+}
+
+TEST(OcrProcess, RowsAtSlightlyDifferentHeightsReadLeftToRight) {
+  const auto lines = readLines(ocr(fixture("rows.png")));
+  ASSERT_EQ(textsOf(lines),
+            (std::vector<std::string>{"LEFT WORDS", "RIGHT WORDS", "HIGH RIGHT", "LOW LEFT"}));
+  // The right-hand words really are higher, so left-to-right came from the row rule.
+  EXPECT_GT(lines[1].y, lines[0].y);
+}
+
+TEST(OcrProcess, ImageWithoutTextIsAnUnsuccessfulResult) {
+  const auto outcome = ocr(fixture("blank.png"));
+  EXPECT_EQ(outcome.exitStatus, 0);
+  EXPECT_EQ(outcome.out,
+            "{\"success\":false,\"lines\":[],\"text\":\"\",\"averageConfidence\":0}\n");
+  EXPECT_EQ(outcome.err, "");
+}
+
+TEST(OcrProcess, ReadsOnlyTheFirstPageOrFrame) {
+  for (const char* name : {"pages.tif", "frames.gif"}) {
+    const auto outcome = ocr(fixture(name));
+    EXPECT_EQ(textsOf(readLines(outcome)), std::vector<std::string>{"FIRST PAGE"}) << name;
+  }
+}
+
+TEST(OcrProcess, OrientationTagIsNotApplied) {
+  const auto stored = readLines(ocr(fixture("plain.jpg")));
+  const auto tagged = readLines(ocr(fixture("turned.jpg")));
+  ASSERT_EQ(textsOf(tagged), std::vector<std::string>{"FIRST PAGE"});
+  ASSERT_EQ(stored.size(), 1u);
+  EXPECT_EQ(tagged[0].x, stored[0].x);
+  EXPECT_EQ(tagged[0].y, stored[0].y);
+  EXPECT_EQ(tagged[0].width, stored[0].width);
+}
+
+TEST(OcrProcess, RelativePathsStartAtTheWorkingDirectory) {
+  ProcessOptions options;
+  options.workingDirectory = OcrFixtures::get().directory();
+  EXPECT_EQ(textsOf(readLines(ocr("first.png", options))), std::vector<std::string>{"FIRST PAGE"});
+}
+
+TEST(OcrProcess, LanguageDataLocationIgnoresTheEnvironment) {
+  ProcessOptions options;
+  options.environment = {"TESSDATA_PREFIX=/nonexistent/tessdata"};
+  EXPECT_EQ(textsOf(readLines(ocr(fixture("first.png"), options))),
+            std::vector<std::string>{"FIRST PAGE"});
+}
+
+void expectInvalidImage(const std::string& path) {
+  ProcessOptions options;
+  options.timeoutSeconds = 10;
+  const auto outcome = ocr(path, options);
+  EXPECT_FALSE(outcome.timedOut) << path;
+  EXPECT_EQ(outcome.exitStatus, 1) << path;
+  EXPECT_EQ(outcome.out, "") << path;
+  EXPECT_EQ(outcome.err, invalidImage) << path;
+}
+
+TEST(OcrProcess, FilesThatAreNotImagesAreInvalidImage) {
+  expectInvalidImage(fixture("missing.png"));
+  expectInvalidImage(fixture("notes.txt"));
+  expectInvalidImage(fixture("truncated.png"));
+  expectInvalidImage(fixture("empty.png"));
+  expectInvalidImage("");
+}
+
+TEST(OcrProcess, SpecialFilesAreInvalidImageWithoutBlocking) {
+  const std::string fifo = fixture("pipe.png");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  expectInvalidImage(fifo);
+  expectInvalidImage(OcrFixtures::get().directory());
+  expectInvalidImage("/dev/zero");
+  expectInvalidImage("/dev/null");
+}
+
+TEST(OcrProcess, UnreadableFileIsInvalidImage) {
+  if (geteuid() == 0)
+    GTEST_SKIP() << "root reads every file";
+  const std::string locked = OcrFixtures::get().write("locked.png", "");
+  std::filesystem::copy_file(fixture("first.png"), locked,
+                             std::filesystem::copy_options::overwrite_existing);
+  ASSERT_EQ(chmod(locked.c_str(), 0), 0);
+  expectInvalidImage(locked);
+}
+
+TEST(OcrProcess, ImagesBeyondThePixelLimitAreRefused) {
+  const auto widest = ocr(fixture("widest.pgm"));
+  EXPECT_EQ(widest.exitStatus, 0) << widest.err;
+  EXPECT_EQ(widest.err, "");
+  expectInvalidImage(fixture("too-wide.pgm"));
+}
+
+TEST(OcrProcess, WindowCommandsDoNotLoadTheRecogniser) {
+  ProcessOptions options;
+  options.environment = {"DISPLAY", "WAYLAND_DISPLAY", "LD_DEBUG=libs"};
+  const auto list = runTool({"list"}, options);
+  EXPECT_NE(list.err.find("calling fini"), std::string::npos) << "the probe printed nothing";
+  EXPECT_EQ(list.err.find("libtesseract"), std::string::npos);
+  EXPECT_EQ(list.err.find("liblept"), std::string::npos);
+  // The same probe does see the libraries when `ocr` loads them.
+  const auto read = ocr(fixture("first.png"), options);
+  EXPECT_NE(read.err.find("libtesseract"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvane
