@@ -1,18 +1,146 @@
 #include "platform/linux/proc_application_registry.h"
 
+#include <map>
+#include <string_view>
+
+#include "platform/linux/proc_files.h"
+
 namespace orvane {
 
 namespace {
 
+constexpr std::size_t smallFileBytes = 64 * 1024;
+constexpr std::size_t environmentBytes = 1024 * 1024;
+
+std::string_view trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t\r");
+  if (first == std::string_view::npos)
+    return {};
+  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+std::string_view fileName(std::string_view path) {
+  return path.substr(path.rfind('/') + 1);
+}
+
+std::optional<std::string> nonEmpty(std::string_view text) {
+  if (text.empty())
+    return std::nullopt;
+  return std::string(text);
+}
+
+// The name key of the [Application] group of the sandbox's .flatpak-info.
+std::optional<std::string> flatpakId(const std::string& directory) {
+  const auto info = readSmallFile(directory + "/root/.flatpak-info", smallFileBytes);
+  if (!info)
+    return std::nullopt;
+  std::string_view rest = *info;
+  bool inApplication = false;
+  while (!rest.empty()) {
+    const std::string_view line = trimmed(rest.substr(0, rest.find('\n')));
+    rest.remove_prefix(std::min(rest.size(), rest.find('\n') + 1));
+    if (line.starts_with('['))
+      inApplication = line == "[Application]";
+    else if (inApplication && line.starts_with("name") && trimmed(line.substr(4)).starts_with('='))
+      return nonEmpty(trimmed(trimmed(line.substr(4)).substr(1)));
+  }
+  return std::nullopt;
+}
+
+// Snapd runs each snap application in a cgroup named snap.<name>.<app>... ending in .scope or
+// .service.
+std::optional<std::string> snapOfUnit(std::string_view unit) {
+  if (!unit.starts_with("snap.") || !(unit.ends_with(".scope") || unit.ends_with(".service")))
+    return std::nullopt;
+  unit.remove_prefix(std::string_view("snap.").size());
+  return nonEmpty(unit.substr(0, unit.find('.')));
+}
+
+std::optional<std::string> snapName(const std::string& directory) {
+  const auto cgroups = readSmallFile(directory + "/cgroup", smallFileBytes);
+  if (!cgroups)
+    return std::nullopt;
+  std::string_view rest = *cgroups;
+  while (!rest.empty()) {
+    const std::size_t end = rest.find_first_of("/\n");
+    if (auto name = snapOfUnit(rest.substr(0, end)))
+      return name;
+    rest.remove_prefix(std::min(rest.size(), end + 1));
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string_view> environmentValue(std::string_view environment,
+                                                 std::string_view name) {
+  while (!environment.empty()) {
+    const std::string_view entry = environment.substr(0, environment.find('\0'));
+    environment.remove_prefix(std::min(environment.size(), entry.size() + 1));
+    if (entry.size() > name.size() && entry.starts_with(name) && entry[name.size()] == '=')
+      return entry.substr(name.size() + 1);
+  }
+  return std::nullopt;
+}
+
+// The launcher's desktop file counts only for the process it launched, not for that process's
+// children, which inherit the variable.
+std::optional<std::string> launchedDesktopId(const std::string& directory, std::int32_t processId) {
+  const auto environment = readSmallFile(directory + "/environ", environmentBytes);
+  if (!environment)
+    return std::nullopt;
+  const auto file = environmentValue(*environment, "GIO_LAUNCHED_DESKTOP_FILE");
+  const auto launched = environmentValue(*environment, "GIO_LAUNCHED_DESKTOP_FILE_PID");
+  if (!file || !launched || *launched != std::to_string(processId))
+    return std::nullopt;
+  std::string_view name = fileName(*file);
+  if (name.ends_with(".desktop"))
+    name.remove_suffix(std::string_view(".desktop").size());
+  return nonEmpty(name);
+}
+
+std::optional<std::string> executableName(const std::string& directory) {
+  const auto target = readLink(directory + "/exe");
+  if (!target)
+    return std::nullopt;
+  std::string_view path = *target;
+  if (path.ends_with(" (deleted)"))
+    path.remove_suffix(std::string_view(" (deleted)").size());
+  return nonEmpty(fileName(path));
+}
+
 class ProcApplicationRegistry : public ApplicationRegistry {
  public:
-  std::optional<std::string> bundleIdentifier(std::int32_t) override { return std::nullopt; }
+  explicit ProcApplicationRegistry(std::string procRoot) : procRoot_(std::move(procRoot)) {}
+
+  // A run asks about the same few processes once per window.
+  std::optional<std::string> bundleIdentifier(std::int32_t processId) override {
+    const auto known = answers_.find(processId);
+    if (known != answers_.end())
+      return known->second;
+    return answers_[processId] = lookUp(processId);
+  }
+
+ private:
+  std::optional<std::string> lookUp(std::int32_t processId) const {
+    const std::string directory = processDirectory(procRoot_, processId);
+    if (directory.empty())
+      return std::nullopt;
+    if (auto id = flatpakId(directory))
+      return id;
+    if (auto id = snapName(directory))
+      return id;
+    if (auto id = launchedDesktopId(directory, processId))
+      return id;
+    return executableName(directory);
+  }
+
+  std::string procRoot_;
+  std::map<std::int32_t, std::optional<std::string>> answers_;
 };
 
 }  // namespace
 
-std::unique_ptr<ApplicationRegistry> makeProcApplicationRegistry() {
-  return std::make_unique<ProcApplicationRegistry>();
+std::unique_ptr<ApplicationRegistry> makeProcApplicationRegistry(std::string procRoot) {
+  return std::make_unique<ProcApplicationRegistry>(std::move(procRoot));
 }
 
 }  // namespace orvane
