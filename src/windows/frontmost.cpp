@@ -2,11 +2,39 @@
 
 #include "cli/json_writer.h"
 #include "cli/tool_error.h"
+#include "windows/registry_memo.h"
+#include "windows/window_filters.h"
+#include "windows/window_result.h"
 
 namespace orvane {
 
-FrontmostResult frontmostApplication(WindowSource&, ApplicationRegistry&) {
-  throw PlatformError("frontmost is not available yet");
+namespace {
+
+// The usable-window tests with a smaller minimum size: a compact window in front still says which
+// application the user works in. Gives the window's record when it qualifies.
+std::optional<WindowResult> qualifyingWindow(const WindowEntry& entry,
+                                             ApplicationRegistry& registry) {
+  if (!hasNormalLayerAndVisibleAlpha(entry))
+    return std::nullopt;
+  std::optional<WindowResult> window = result(entry, registry);
+  if (!window)
+    return std::nullopt;
+  const bool bigEnough =
+      window->width >= minimumFrontmostWidth && window->height >= minimumFrontmostHeight;
+  if (!bigEnough || isExcludedApplication(*window))
+    return std::nullopt;
+  return window;
+}
+
+}  // namespace
+
+FrontmostResult frontmostApplication(WindowSource& source, ApplicationRegistry& registry) {
+  RegistryMemo memo(registry);
+  for (const WindowEntry& entry : source.entries()) {
+    if (const auto window = qualifyingWindow(entry, memo))
+      return {window->bundleId, window->owner};
+  }
+  throw ToolError::windowNotFound();
 }
 
 void writeJson(JsonWriter& writer, const FrontmostResult& frontmost) {

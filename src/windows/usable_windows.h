@@ -29,6 +29,9 @@ inline constexpr double minimumUsableHeight = 220;
 // system surface or the host's own. Builds the record only after the layer and alpha tests.
 bool isUsable(const WindowEntry& entry, ApplicationRegistry& registry);
 
+// The entry's record when the entry is usable, else nothing: isUsable and result in one pass.
+std::optional<WindowResult> usableResult(const WindowEntry& entry, ApplicationRegistry& registry);
+
 // `list`: the usable windows of one snapshot, front to back.
 std::vector<WindowResult> usableWindows(WindowSource& source, ApplicationRegistry& registry);
 
