@@ -6,6 +6,7 @@
 #include "cli/run_tool.h"
 #include "cli/tool_error.h"
 #include "support/fakes.h"
+#include "windows/entry_builder.h"
 
 namespace orvane {
 namespace {
@@ -115,6 +116,72 @@ TEST(RunTool, AFailedWriteOfTheResultEndsWithStatusOne) {
   RecordingSink err;
   EXPECT_EQ(runTool({"tool", "list"}, platform, out, err), 1);
   EXPECT_NE(err.all().find("\"success\":false"), std::string::npos);
+}
+
+struct RunOutcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+// Runs args on a desktop of two windows: 10 in front at (0,0) 400x300 owned by process 1
+// ("org.example.Front"), and 20 behind it at (100,100) 800x600 owned by process 2.
+RunOutcome runOnDesktop(std::vector<std::string> args, FakePlatform& platform) {
+  platform.windows.snapshot = {testing::windowEntry(10, 0, 0, 400, 300, 1, "Front"),
+                               testing::windowEntry(20, 100, 100, 800, 600, 2, "Back")};
+  platform.registry.ids = {{1, "org.example.Front"}};
+  RecordingSink out;
+  RecordingSink err;
+  const int status = runTool(args, platform, out, err);
+  return {status, out.all(), err.all()};
+}
+
+const char* const frontWindow =
+    R"({"windowId":10,"owner":"Front","bundleId":"org.example.Front","title":"window 10",)"
+    R"("x":0,"y":0,"width":400,"height":300})";
+const char* const backWindow = R"({"windowId":20,"owner":"Back","bundleId":"","title":"window 20",)"
+                               R"("x":100,"y":100,"width":800,"height":600})";
+
+TEST(DispatchWindows, EachCommandPrintsItsRecordFromOneSnapshot) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"t", "list", "ignored"}, std::string("[") + frontWindow + "," + backWindow + "]\n"},
+      {{"t", "list-all"}, std::string("[") + frontWindow + "," + backWindow + "]\n"},
+      {{"t", "frontmost"}, "{\"bundleId\":\"org.example.Front\",\"name\":\"Front\"}\n"},
+      {{"t", "window-for-bundle", "org.example.Front"}, std::string(frontWindow) + "\n"},
+      {{"t", "window-for-bundle", ""}, std::string(backWindow) + "\n"},
+      {{"t", "window-at-point", "400", "299.5"}, std::string(backWindow) + "\n"},
+      {{"t", "window-at-point", "0x0", "-0"}, std::string(frontWindow) + "\n"},
+  };
+  for (const auto& [args, expected] : cases) {
+    FakePlatform platform;
+    const RunOutcome run = runOnDesktop(args, platform);
+    EXPECT_EQ(run.status, 0) << args[1];
+    EXPECT_EQ(run.out, expected) << args[1];
+    EXPECT_EQ(run.err, "") << args[1];
+    EXPECT_EQ(platform.windows.snapshotsTaken, 1) << args[1];
+  }
+}
+
+TEST(DispatchWindows, NoMatchIsTargetWindowNotFound) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"t", "window-at-point", "900", "700"},
+                                             {"t", "window-at-point", "nan", "10"},
+                                             {"t", "window-for-bundle", "org.example.front"}}) {
+    FakePlatform platform;
+    const RunOutcome run = runOnDesktop(args, platform);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "{\"success\":false,\"error\":\"target window not found\"}\n");
+  }
+}
+
+TEST(DispatchOcr, TheOperandReachesTheDecoderAsGiven) {
+  FakePlatform platform;
+  RecordingSink out;
+  RecordingSink err;
+  EXPECT_EQ(runTool({"t", "ocr", " ./a b.png"}, platform, out, err), 0);
+  EXPECT_EQ(platform.decoder.decoded, std::vector<std::string>{" ./a b.png"});
+  EXPECT_EQ(out.all(), "{\"success\":false,\"lines\":[],\"text\":\"\",\"averageConfidence\":0}\n");
 }
 
 }  // namespace
