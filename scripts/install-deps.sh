@@ -7,7 +7,7 @@ what=${1:-test}
 
 # Building the tool.
 build_packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config dpkg-dev file
   libxcb1-dev libxcb-res0-dev
   libtesseract-dev libleptonica-dev
 )
@@ -21,7 +21,7 @@ run_packages=(
 # Testing it.
 test_packages=(
   googletest libgtest-dev clang libclang-rt-dev
-  x11-apps wmctrl xdotool locales
+  x11-apps wmctrl xdotool locales man-db
 )
 
 packages=("${build_packages[@]}")
