@@ -1,6 +1,7 @@
-# Sourced by scripts that need an X desktop when there is none: starts Xvfb on a free display,
-# openbox, and a few real application windows, and stops them all when the script exits.
-# After `start_private_desktop`, DISPLAY names the new server.
+# Sourced by scripts that need an X desktop when there is none. `start_private_desktop` starts
+# Xvfb on a free display with openbox and two real application windows; `start_bare_desktop`
+# only the server and the window manager. DISPLAY then names the new server, and everything
+# started here is stopped when the script exits (or by `stop_private_desktop`).
 
 desktop_pids=()
 desktop_dir=""
@@ -32,27 +33,33 @@ window_count_at_least() {
   [ "$(wmctrl -l 2>/dev/null | wc -l)" -ge "$1" ]
 }
 
-start_private_desktop() {
+# Runs a client in the background, to be stopped with the desktop.
+start_client() {
+  "$@" >/dev/null 2>&1 &
+  desktop_pids+=($!)
+}
+
+start_bare_desktop() {
   desktop_dir=$(mktemp -d)
   trap stop_private_desktop EXIT
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$desktop_dir/display" \
-    >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${DESKTOP_SIZE:-1280x800}x24" -nolisten tcp \
+    3>"$desktop_dir/display" >/dev/null 2>&1 &
   desktop_pids+=($!)
   wait_until 10 test -s "$desktop_dir/display"
   export DISPLAY=":$(head -n1 "$desktop_dir/display")"
   echo "==> private desktop on DISPLAY=$DISPLAY"
+  # Openbox runs its startup command once it manages the screen; windows mapped before that
+  # could be left unmanaged.
+  start_client openbox --startup "xprop -root -f ORVANE_DESKTOP_READY 32c -set ORVANE_DESKTOP_READY 1"
+  wait_until 10 sh -c 'xprop -root ORVANE_DESKTOP_READY | grep -q "= 1"'
+}
 
-  openbox >/dev/null 2>&1 &
-  desktop_pids+=($!)
-  wait_until 10 xprop -root -notype _NET_SUPPORTING_WM_CHECK
-
-  xlogo -geometry 360x300+760+80 >/dev/null 2>&1 &
-  desktop_pids+=($!)
+start_private_desktop() {
+  start_bare_desktop
+  start_client xlogo -geometry 360x300+760+80
   wait_until 10 window_count_at_least 1
-  xterm -geometry 64x12+40+40 -fa 'DejaVu Sans Mono' -fs 16 -bg white -fg black \
+  start_client xterm -geometry 64x12+40+40 -fa 'DejaVu Sans Mono' -fs 16 -bg white -fg black \
     -title "Orvane demo terminal" \
-    -e sh -c 'echo "Hello from OrvaneScreenTool"; echo "Screens hold text worth reading"; exec sleep 3600' \
-    >/dev/null 2>&1 &
-  desktop_pids+=($!)
+    -e sh -c 'echo "Hello from OrvaneScreenTool"; echo "Screens hold text worth reading"; exec sleep 3600'
   wait_until 10 window_count_at_least 2
 }

@@ -18,21 +18,53 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   locale-gen >/dev/null
 fi
 
+passed=0
+failed=0
+# Runs ctest on a build folder and adds its counts to the totals.
+run_ctest() {
+  local log
+  log=$(mktemp)
+  local status=0
+  ctest --test-dir "$1" --output-on-failure -j2 | tee "$log" || status=$?
+  local total bad
+  total=$(grep -o 'tests failed out of [0-9]*' "$log" | grep -o '[0-9]*$' || echo 0)
+  bad=$(grep -o '[0-9]* tests failed out of' "$log" | grep -o '^[0-9]*' || echo 0)
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+  rm -f "$log"
+  if [ "$status" -ne 0 ]; then
+    echo "$passed passed, $failed failed"
+    exit "$status"
+  fi
+}
+
 build=${BUILD_DIR:-build}
 echo "==> building in $build"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build"
 echo "==> running the tests"
-ctest --test-dir "$build" --output-on-failure -j2
+run_ctest "$build"
 
-[ "${QUICK:-0}" = 1 ] && exit 0
+if [ "${QUICK:-0}" = 1 ]; then
+  echo "$passed passed, $failed failed"
+  exit 0
+fi
 
 echo "==> building with sanitizers in $build-sanitize"
 cmake -S . -B "$build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON >/dev/null
 cmake --build "$build-sanitize"
 echo "==> running the tests with sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir "$build-sanitize" --output-on-failure -j2
+  run_ctest "$build-sanitize"
 
 echo "==> fuzzing each target briefly"
-FUZZ_SECONDS=${FUZZ_SECONDS:-5} FUZZ_BUILD_DIR="$build-fuzz" scripts/fuzz.sh
+fuzz_log=$(mktemp)
+fuzz_status=0
+FUZZ_SECONDS=${FUZZ_SECONDS:-5} FUZZ_BUILD_DIR="$build-fuzz" scripts/fuzz.sh | tee "$fuzz_log" ||
+  fuzz_status=$?
+passed=$((passed + $(grep -c 'no failure$' "$fuzz_log" || true)))
+failed=$((failed + $(grep -c ': FAILED$' "$fuzz_log" || true)))
+rm -f "$fuzz_log"
+
+echo "$passed passed, $failed failed"
+exit "$fuzz_status"
