@@ -11,6 +11,7 @@ constexpr xcb_atom_t Atoms::*namedMembers[] = {
     &Atoms::netWmName,         &Atoms::netWmPid,           &Atoms::netWmDesktop,
     &Atoms::netCurrentDesktop, &Atoms::netWmWindowOpacity, &Atoms::netWmState,
     &Atoms::netWmStateHidden,  &Atoms::netWmStateAbove,    &Atoms::netWmWindowType,
+    &Atoms::netClientList,
 };
 
 constexpr const char* memberNames[] = {
@@ -26,6 +27,7 @@ constexpr const char* memberNames[] = {
     "_NET_WM_STATE_HIDDEN",
     "_NET_WM_STATE_ABOVE",
     "_NET_WM_WINDOW_TYPE",
+    "_NET_CLIENT_LIST",
 };
 
 constexpr std::size_t memberCount = std::size(namedMembers);

@@ -25,6 +25,7 @@ struct Atoms {
   xcb_atom_t netWmStateHidden = 0;
   xcb_atom_t netWmStateAbove = 0;
   xcb_atom_t netWmWindowType = 0;
+  xcb_atom_t netClientList = 0;
   std::array<xcb_atom_t, windowTypeCount> windowTypes{};
 
   // The window type an atom of _NET_WM_WINDOW_TYPE names, if it names one.
@@ -39,7 +40,7 @@ class AtomRequests {
   Atoms collect(Connection& connection) const;
 
  private:
-  std::array<xcb_intern_atom_cookie_t, 12 + windowTypeCount> cookies_;
+  std::array<xcb_intern_atom_cookie_t, 13 + windowTypeCount> cookies_;
 };
 
 }  // namespace orvane::x11

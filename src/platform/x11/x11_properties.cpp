@@ -72,6 +72,12 @@ std::vector<xcb_atom_t> atomList(const PropertyView& property) {
   return words(property.bytes);
 }
 
+std::vector<xcb_window_t> windowList(const PropertyView& property) {
+  if (!hasType(property, XCB_ATOM_WINDOW, 32))
+    return {};
+  return words(property.bytes);
+}
+
 std::optional<std::uint32_t> wmStateValue(const PropertyView& property, xcb_atom_t wmState) {
   if (!hasType(property, wmState, 32) || property.bytes.size() < sizeof(std::uint32_t))
     return std::nullopt;

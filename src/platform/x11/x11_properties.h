@@ -46,6 +46,9 @@ std::optional<std::uint32_t> cardinal(const PropertyView& property);
 // The items of an ATOM property.
 std::vector<xcb_atom_t> atomList(const PropertyView& property);
 
+// The items of a WINDOW property, as _NET_CLIENT_LIST holds.
+std::vector<xcb_window_t> windowList(const PropertyView& property);
+
 // The state field of WM_STATE.
 std::optional<std::uint32_t> wmStateValue(const PropertyView& property, xcb_atom_t wmState);
 

@@ -17,6 +17,7 @@ namespace {
 
 constexpr std::uint32_t allDesktops = 0xffffffff;
 constexpr std::uint32_t iconicState = 3;  // WM_STATE of a minimised window
+constexpr std::uint32_t clientListWords = 65536;
 
 std::string hostName() {
   std::array<char, 256> name{};
@@ -89,13 +90,16 @@ std::vector<WindowFacts> walkWindows(Connection& connection) {
 
   const auto desktopCookie =
       xcb_get_property(xcb, 0, connection.root(), atoms.netCurrentDesktop, XCB_ATOM_ANY, 0, 1);
+  const auto clientListCookie = xcb_get_property(xcb, 0, connection.root(), atoms.netClientList,
+                                                 XCB_ATOM_WINDOW, 0, clientListWords);
   std::vector<TopLevel> topLevels = viewableTopLevels(
       connection, {xcb_query_tree_children(tree.get()),
                    static_cast<std::size_t>(xcb_query_tree_children_length(tree.get()))});
   const auto desktop = connection.reply<xcb_get_property_reply_t>(desktopCookie.sequence);
   const std::optional<std::uint32_t> currentDesktop = cardinal(viewOf(desktop.get()));
+  const auto clientList = connection.reply<xcb_get_property_reply_t>(clientListCookie.sequence);
 
-  findClients(connection, atoms, topLevels);
+  findClients(connection, atoms, windowList(viewOf(clientList.get())), topLevels);
   return describe(connection, atoms, topLevels, currentDesktop);
 }
 
