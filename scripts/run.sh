@@ -12,7 +12,7 @@ scripts/install-deps.sh run
 build=${BUILD_DIR:-build}
 echo "==> building in $build"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target OrvaneScreenTool orvane-ocr-tesseract
+cmake --build "$build" --target OrvaneScreenTool orvane_ocr_tesseract
 tool="$build/src/OrvaneScreenTool"
 
 if [ -z "${DISPLAY:-}" ] || ! xprop -root -notype _NET_SUPPORTED >/dev/null 2>&1; then

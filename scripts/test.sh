@@ -2,7 +2,8 @@
 # Installs what the tests need, builds the tool and its tests, and runs every test:
 #   1. unit, process and end-to-end tests (the end-to-end tests start their own X servers);
 #   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. a short run of every fuzz target.
+#   3. a short run of every fuzz target;
+#   4. installing the tool with cmake --install and as a Debian package.
 # Set QUICK=1 to run only the first stage.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -57,6 +58,13 @@ echo "==> running the tests with sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   run_ctest "$build-sanitize"
 
+echo "==> checking the installed tool and the Debian package"
+if BUILD_DIR="$build" scripts/check-install.sh; then
+  passed=$((passed + 1))
+else
+  failed=$((failed + 1))
+fi
+
 echo "==> fuzzing each target briefly"
 fuzz_log=$(mktemp)
 fuzz_status=0
@@ -67,4 +75,5 @@ failed=$((failed + $(grep -c ': FAILED$' "$fuzz_log" || true)))
 rm -f "$fuzz_log"
 
 echo "$passed passed, $failed failed"
-exit "$fuzz_status"
+[ "$failed" -eq 0 ] && exit "$fuzz_status"
+exit 1

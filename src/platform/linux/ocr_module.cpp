@@ -16,6 +16,9 @@ namespace {
 
 const std::string moduleFileName = ORVANE_OCR_MODULE_FILE;
 const std::string installedModuleDirectory = ORVANE_OCR_MODULE_INSTALL_DIR;
+// Where an installation keeps the module relative to the program's own folder, so that a tree
+// installed under another prefix (cmake --install --prefix) still finds its own module.
+const std::string moduleDirectoryFromBinary = ORVANE_OCR_MODULE_BESIDE_BINARY;
 
 std::string executableDirectory() {
   std::string path(4096, '\0');
@@ -27,11 +30,13 @@ std::string executableDirectory() {
 }
 
 // The build tree keeps the module beside the program; an installed program finds it in its
-// library directory.
+// library directory, relative to itself or where it was meant to be installed.
 std::vector<std::string> searchedDirectories() {
   std::vector<std::string> directories;
-  if (const std::string beside = executableDirectory(); !beside.empty())
+  if (const std::string beside = executableDirectory(); !beside.empty()) {
     directories.push_back(beside);
+    directories.push_back(beside + "/" + moduleDirectoryFromBinary);
+  }
   directories.push_back(installedModuleDirectory);
   return directories;
 }
