@@ -1,5 +1,7 @@
 #include "background_process.h"
 
+#include "support/child_process.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/prctl.h>
@@ -11,33 +13,12 @@
 #include <stdexcept>
 #include <thread>
 
-extern char** environ;
 
 namespace orvane::testing {
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-std::vector<std::string> environmentWith(const std::vector<std::string>& changes) {
-  std::vector<std::string> result;
-  for (char** entry = environ; *entry != nullptr; ++entry)
-    result.emplace_back(*entry);
-  for (const std::string& change : changes) {
-    const std::string prefix = change.substr(0, change.find('=') + 1);
-    std::erase_if(result, [&](const std::string& e) { return e.starts_with(prefix); });
-    result.push_back(change);
-  }
-  return result;
-}
-
-std::vector<char*> pointers(std::vector<std::string>& strings) {
-  std::vector<char*> result;
-  for (std::string& s : strings)
-    result.push_back(s.data());
-  result.push_back(nullptr);
-  return result;
-}
 
 }  // namespace
 

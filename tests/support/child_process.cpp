@@ -15,9 +15,7 @@ extern char** environ;
 
 namespace orvane::testing {
 
-namespace {
-
-std::vector<std::string> mergedEnvironment(const std::vector<std::string>& changes) {
+std::vector<std::string> environmentWith(const std::vector<std::string>& changes) {
   std::vector<std::string> result;
   for (char** entry = environ; *entry != nullptr; ++entry)
     result.emplace_back(*entry);
@@ -39,8 +37,6 @@ std::vector<char*> pointers(std::vector<std::string>& strings) {
   result.push_back(nullptr);
   return result;
 }
-
-}  // namespace
 
 ProcessOutcome runProcess(const std::vector<std::string>& args, const ProcessOptions& options) {
   int outPipe[2];
@@ -69,7 +65,7 @@ ProcessOutcome runProcess(const std::vector<std::string>& args, const ProcessOpt
     posix_spawn_file_actions_addchdir_np(&actions, options.workingDirectory->c_str());
   }
   std::vector<std::string> argStrings = args;
-  std::vector<std::string> envStrings = mergedEnvironment(options.environment);
+  std::vector<std::string> envStrings = environmentWith(options.environment);
   std::vector<char*> argv = pointers(argStrings);
   std::vector<char*> envp = pointers(envStrings);
   pid_t pid = 0;

@@ -23,6 +23,13 @@ struct ProcessOptions {
   enum class Stdout { captured, closed, readerGone } stdoutMode = Stdout::captured;
 };
 
+// The test's own environment with changes applied: "NAME=value" adds or replaces a variable,
+// "NAME" alone removes one.
+std::vector<std::string> environmentWith(const std::vector<std::string>& changes);
+
+// Pointers to the strings, ending with a null pointer, for exec-style calls.
+std::vector<char*> pointers(std::vector<std::string>& strings);
+
 // Runs program with args (args[0] included), captures both streams, waits for it to end.
 ProcessOutcome runProcess(const std::vector<std::string>& args, const ProcessOptions& options = {});
 
