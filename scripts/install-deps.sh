@@ -10,6 +10,7 @@ build_packages=(
   build-essential cmake ninja-build pkg-config dpkg-dev file
   libxcb1-dev libxcb-res0-dev
   libtesseract-dev libleptonica-dev
+  libutf8proc-dev
 )
 
 # Running it: the recogniser's language data, and a private desktop for the main job.
@@ -22,6 +23,7 @@ run_packages=(
 test_packages=(
   googletest libgtest-dev clang libclang-rt-dev
   x11-apps wmctrl xdotool locales man-db
+  xfonts-base fonts-noto-mono
 )
 
 packages=("${build_packages[@]}")

@@ -11,7 +11,7 @@ bool hasNormalLayerAndVisibleAlpha(const WindowEntry& entry) {
   if (layer == nullptr || integerValue(*layer) != usableWindowLayer)
     return false;
   const WindowNumber* alpha = numberAt(entry, kCGWindowAlpha);
-  // Written as "not above" so that a NaN alpha fails too.
+  // Asked as "above the minimum", so that a NaN alpha fails too.
   return alpha == nullptr || doubleValue(*alpha) > minimumVisibleAlpha;
 }
 

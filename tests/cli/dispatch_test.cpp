@@ -151,6 +151,8 @@ TEST(DispatchWindows, EachCommandPrintsItsRecordFromOneSnapshot) {
       {{"t", "window-for-bundle", ""}, std::string(backWindow) + "\n"},
       {{"t", "window-at-point", "400", "299.5"}, std::string(backWindow) + "\n"},
       {{"t", "window-at-point", "0x0", "-0"}, std::string(frontWindow) + "\n"},
+      // The front window's bottom edge: only y = 300 there tells the point went in as (x, y).
+      {{"t", "window-at-point", "150", "300"}, std::string(backWindow) + "\n"},
   };
   for (const auto& [args, expected] : cases) {
     FakePlatform platform;

@@ -57,6 +57,31 @@ TEST(Frontmost, PassesOverOtherLayersInvisibleWindowsAndSystemSurfaces) {
             "Just");
 }
 
+TEST(Frontmost, PassesOverExcludedBundleIdsInAnyLetterCaseOrInsideLongerIds) {
+  const std::vector<WindowEntry> snapshot = {windowEntry(1, 0, 0, 800, 600, 1, "A"),
+                                             windowEntry(2, 0, 0, 800, 600, 2, "B")};
+  for (const char* excluded : {"COM.APPLE.DOCK", "x.com.apple.controlcenter.y",
+                               "com.apple.doc\xE2\x84\xAA", "Com.Orvane.Desktop"}) {
+    EXPECT_EQ(frontmostName(snapshot, {{1, excluded}}), "B") << excluded;
+  }
+  EXPECT_EQ(frontmostName(snapshot, {{1, "com.apple.dockyard"}}), "B");
+  EXPECT_EQ(frontmostName(snapshot, {{1, "com.apple.doc"}}), "A");
+}
+
+TEST(Frontmost, AsksTheRegistryOnlyForVisibleLayerZeroWindowsAndStopsAtTheFirstMatch) {
+  FakeWindowSource source({
+      with(windowEntry(1, 0, 0, 800, 600, 1), kCGWindowLayer, numberValue(25)),
+      with(windowEntry(2, 0, 0, 800, 600, 2), kCGWindowAlpha, floatingValue(0.0)),
+      windowEntry(3, 0, 0, 10, 10, 3),
+      windowEntry(4, 0, 0, 800, 600, 4),
+      windowEntry(5, 0, 0, 800, 600, 5),
+  });
+  FakeRegistry registry;
+  EXPECT_EQ(frontmostApplication(source, registry).name, "Editor");
+  EXPECT_EQ(registry.lookups, (std::vector<std::int32_t>{3, 4}));
+  EXPECT_EQ(source.snapshotsTaken, 1);
+}
+
 TEST(Frontmost, ReportsTheBundleIdInItsOwnCaseAndEmptyWhenUnknown) {
   FakeWindowSource source({windowEntry(1, 0, 0, 800, 600, 1, "Maps")});
   FakeRegistry registry({{1, "Org.Example.Maps"}});

@@ -5,6 +5,7 @@
 
 #include "support/fakes.h"
 #include "windows/entry_builder.h"
+#include "windows/window_filters.h"
 
 namespace orvane {
 namespace {
@@ -77,6 +78,25 @@ TEST(IsUsable, AsksTheRegistryOnlyAfterTheLayerAndAlphaTests) {
   EXPECT_TRUE(registry.lookups.empty());
   EXPECT_TRUE(isUsable(windowEntry(1, 0, 0), registry));
   EXPECT_EQ(registry.lookups.size(), 1u);
+
+  FakeWindowSource source({with(windowEntry(1, 0, 0, 400, 300, 1), kCGWindowLayer, numberValue(3)),
+                           windowEntry(2, 0, 0, 400, 300, 2)});
+  FakeRegistry listed;
+  usableWindows(source, listed);
+  EXPECT_EQ(listed.lookups, std::vector<std::int32_t>{2});
+}
+
+TEST(IsUsable, MistypedBoundsMakeNoRecordAndSoNoUsableWindow) {
+  WindowDictionary bounds = std::get<WindowDictionary>(boundsValue(0, 0, 400, 300).content);
+  bounds["Width"] = stringValue("400");
+  EXPECT_FALSE(usable(with(windowEntry(1, 0, 0), kCGWindowBounds, WindowValue{bounds})));
+  EXPECT_FALSE(usable(with(windowEntry(1, 0, 0), kCGWindowNumber, stringValue("1"))));
+}
+
+TEST(LowercasedForMatching, LowersAsciiAndTheTwoCapitalsThatLowerIntoAscii) {
+  // K, Kelvin sign, dotted capital I, then characters whose lower case is not ASCII (kept).
+  EXPECT_EQ(lowercasedForMatching("AzK\xE2\x84\xAA\xC4\xB0\xC3\x89\xE2\x84\xAB"),
+            "azkki\xCC\x87\xC3\x89\xE2\x84\xAB");
 }
 
 TEST(Listings, ListIsTheUsableSubsetOfListAllInSnapshotOrder) {
@@ -86,6 +106,7 @@ TEST(Listings, ListIsTheUsableSubsetOfListAllInSnapshotOrder) {
       windowEntry(3, 0, 0, 100, 100),                  // too small
       without(windowEntry(4, 0, 0), kCGWindowBounds),  // no record at all
       windowEntry(5, 0, 0, 400, 300, 100, "Dock"),
+      without(windowEntry(7, 0, 0), kCGWindowNumber),  // no record either
       windowEntry(6, 0, 0),
   });
   FakeRegistry registry;

@@ -27,6 +27,9 @@ TEST(NumberAccessors, FloatingValuesTruncateTowardZeroAndNeverOverflow) {
   EXPECT_EQ(integerValue(WindowNumber::ofFloating(-INFINITY)),
             std::numeric_limits<std::int64_t>::min());
   EXPECT_EQ(unsignedIntValue(WindowNumber::ofFloating(4294967296.0 + 3.5)), 3u);
+  EXPECT_EQ(unsignedIntValue(WindowNumber::ofFloating(-1.5)), 0xFFFFFFFFu);
+  EXPECT_EQ(intValue(WindowNumber::ofFloating(2147483648.0)), -2147483647 - 1);
+  EXPECT_EQ(intValue(WindowNumber::ofFloating(NAN)), 0);
   EXPECT_EQ(doubleValue(WindowNumber::ofFloating(0.05)), 0.05);
 }
 

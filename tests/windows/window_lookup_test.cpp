@@ -81,5 +81,24 @@ TEST(WindowForBundle, MatchesTheWholeIdExactlyAndTakesTheFrontOne) {
   }
 }
 
+TEST(WindowForBundle, CanonicallyEquivalentSpellingsMatchButLetterCaseStillCounts) {
+  const std::string composed = "org.example.caf\xC3\xA9";     // U+00E9
+  const std::string decomposed = "org.example.cafe\xCC\x81";  // e + U+0301
+  const std::string kelvin = "org.example.\xE2\x84\xAA";      // U+212A, canonically K
+  const std::string invalid = "org.example.\xFF";
+  FakeWindowSource source({windowEntry(1, 0, 0, 400, 300, 7), windowEntry(2, 0, 0, 400, 300, 8),
+                           windowEntry(3, 0, 0, 400, 300, 9)});
+  FakeRegistry registry({{7, composed}, {8, kelvin}, {9, invalid}});
+  EXPECT_EQ(windowForBundle(decomposed, source, registry).windowId, 1u);
+  EXPECT_EQ(windowForBundle(composed, source, registry).windowId, 1u);
+  EXPECT_EQ(windowForBundle("org.example.K", source, registry).windowId, 2u);
+  EXPECT_EQ(windowForBundle(invalid, source, registry).windowId, 3u);  // bytes, as they are
+  for (const std::string& id :
+       {std::string("org.example.CAF\xC3\x89"), std::string("org.example.cafe"),
+        std::string("org.example.k"), std::string("org.example.\xFE")}) {
+    EXPECT_THROW(windowForBundle(id, source, registry), ToolError) << id;
+  }
+}
+
 }  // namespace
 }  // namespace orvane

@@ -6,6 +6,7 @@
 #include <unistd.h>
 #include <cstdio>
 
+#include "platform/tesseract/image_preparation.h"
 #include "platform/tesseract/image_size.h"
 #include "platform/tesseract/leptonica_image.h"
 #include "platform/tesseract/quiet_stderr.h"
@@ -59,10 +60,13 @@ std::unique_ptr<DecodedImage> LeptonicaDecoder::decodeFirstImage(const std::stri
   if (!file)
     return nullptr;
   const QuietStandardError quiet;
-  PixPointer pix = decodeWithinLimit(file.get());
+  const PixPointer pix = decodeWithinLimit(file.get());
   if (!pix)
     return nullptr;
-  return std::make_unique<LeptonicaImage>(std::move(pix));
+  PixPointer grey = greyForRecognition(pix.get());
+  if (!grey)
+    return nullptr;
+  return std::make_unique<LeptonicaImage>(std::move(grey));
 }
 
 }  // namespace orvane

@@ -44,8 +44,10 @@ void startEngine(tesseract::TessBaseAPI& api, const std::string& directory) {
     throw PlatformError(std::string("Tesseract could not start with the language data \"") +
                         recognitionLanguages + "\" in " + directory);
   }
-  // Whole-page layout analysis without orientation detection; later screenshot tuning goes here.
-  api.SetPageSegMode(tesseract::PSM_AUTO);
+  // One uniform block of text: page layout analysis splits a terminal's aligned fields into
+  // columns and reads widely spaced Chinese characters as noise; the lines it would find are put
+  // into reading order by row afterwards anyway.
+  api.SetPageSegMode(tesseract::PSM_SINGLE_BLOCK);
 }
 
 }  // namespace
@@ -55,17 +57,20 @@ std::optional<std::vector<TextObservation>> TesseractRecognizer::recognizeText(
   const auto* stored = dynamic_cast<const LeptonicaImage*>(&image);
   if (stored == nullptr)
     throw PlatformError("the image was not decoded by the Tesseract backend");
-  const PixPointer prepared = prepareForRecognition(stored->pix());
-  if (!prepared)
-    throw PlatformError("not enough memory to prepare the image for Tesseract");
-
   const QuietStandardError quiet;
   tesseract::TessBaseAPI api;
   startEngine(api, dataDirectory_);
+  PixPointer prepared = prepareForRecognition(stored->pix());
+  if (!prepared)
+    throw PlatformError("not enough memory to prepare the image for Tesseract");
+  const int width = pixGetWidth(prepared.get());
+  const int height = pixGetHeight(prepared.get());
+  // Tesseract keeps its own copy; ours would only add to the peak.
   api.SetImage(prepared.get());
+  prepared.reset();
   if (api.Recognize(nullptr) != 0)
     throw PlatformError("Tesseract could not recognise the image");
-  return readTextLines(api, pixGetWidth(prepared.get()), pixGetHeight(prepared.get()));
+  return readTextLines(api, width, height);
 }
 
 }  // namespace orvane

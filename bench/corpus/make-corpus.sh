@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# Makes the OCR evaluation corpus: screenshots of real X clients on a private Xvfb desktop with
+# openbox (terminals in several fonts and sizes, a dark theme, dialogs, Chinese text in a window,
+# a full 1920x1080 screen) and rendered document pages. Each image NAME.png gets NAME.txt, the text
+# it shows. The kind of an image is its name up to the first '.'.
+#
+#   bench/corpus/make-corpus.sh [OUTPUT-DIRECTORY]     (default: bench/corpus/images)
+#
+# Needs the test packages of scripts/install-deps.sh (Xvfb, openbox, xterm, xmessage, xdotool,
+# ImageMagick, the core X fonts, DejaVu and Noto fonts).
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+texts=$here/text
+out=${1:-$here/images}
+mkdir -p "$out"
+work=$(mktemp -d)
+pids=()
+
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A private display: Xvfb picks a free number and writes it to the descriptor it is given.
+start_desktop() {
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+  pids+=($!)
+  for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+  done
+  export DISPLAY=":$(head -n1 "$work/display")"
+  openbox >/dev/null 2>&1 &
+  pids+=($!)
+  sleep 1
+}
+
+# Waits for the window titled $1 to be mapped, and prints its id.
+window_id() {
+  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1
+}
+
+# Saves the window titled $1 as $out/$2.png with ground truth $3, and closes the client $4.
+shoot() {
+  local title=$1 name=$2 truth=$3 pid=$4 id
+  id=$(window_id "$title")
+  sleep 1.5
+  import -silent -window "$id" "$work/$name.png"
+  convert "$work/$name.png" -strip "$out/$name.png"
+  cp "$truth" "$out/$name.txt"
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  sleep 0.3
+}
+
+# An xterm showing a text file with the cursor hidden: terminal NAME TEXT COLUMNSxROWS XTERM-ARGS...
+terminal() {
+  local name=$1 text=$2 size=$3
+  shift 3
+  LANG=C.UTF-8 LC_ALL=C.UTF-8 xterm -T "$name" -geometry "$size+40+40" -u8 "$@" \
+    -e sh -c 'printf "\033[?25l"; cat "$1"; exec sleep 600' sh "$text" >/dev/null 2>&1 &
+  shoot "$name" "$name" "$text" $!
+}
+
+# An xmessage dialog: the message, then its buttons in one row.
+dialog() {
+  local name=$1 text=$2 buttons=$3
+  shift 3
+  xmessage -title "$name" -buttons "$buttons" "$@" -file "$text" >/dev/null 2>&1 &
+  local pid=$!
+  { cat "$text"; echo "${buttons//,/ }"; } >"$work/$name.txt"
+  shoot "$name" "$name" "$work/$name.txt" $pid
+}
+
+# The whole 1920x1080 screen: one dark xterm filling it under openbox's title bar.
+full_screen() {
+  local name=screen.dark-1920x1080 title="build and system log"
+  cat "$texts/log.txt" "$texts/shell.txt" "$texts/code.txt" >"$work/screen.txt"
+  LANG=C.UTF-8 xterm -T "$title" -geometry 200x60+0+0 -fa "DejaVu Sans Mono" -fs 10 \
+    -bg "#1e1e1e" -fg "#d4d4d4" \
+    -e sh -c 'printf "\033[?25l"; cat "$1"; exec sleep 600' sh "$work/screen.txt" \
+    >/dev/null 2>&1 &
+  local pid=$!
+  local id
+  id=$(window_id "$title")
+  xdotool windowsize "$id" 1920 1080 windowmove "$id" 0 0
+  sleep 2
+  import -silent -window root "$work/$name.png"
+  convert "$work/$name.png" -strip "$out/$name.png"
+  { echo "$title"; cat "$work/screen.txt"; } >"$out/$name.txt"
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
+
+# A rendered page, one -annotate per line: document NAME TEXT FONT POINTS WIDTH
+document() {
+  local name=$1 text=$2 font=$3 points=$4 width=$5
+  local step=$((points * 8 / 5)) args=() y line
+  y=$((60 + points))
+  while IFS= read -r line; do
+    [ -n "$line" ] && args+=(-annotate "+60+$y" "$line")
+    y=$((y + step))
+  done <"$text"
+  convert -size "${width}x$((y + 60))" xc:white -fill black -font "$font" -pointsize "$points" \
+    "${args[@]}" -strip "$out/$name.png"
+  cp "$text" "$out/$name.txt"
+}
+
+start_desktop
+mono="DejaVu Sans Mono"
+terminal term.fixed-6x13 "$texts/shell.txt" 80x24 -fn 6x13
+terminal term.dejavu-9 "$texts/code.txt" 80x24 -fa "$mono" -fs 9
+terminal term.noto-11 "$texts/shell.txt" 80x24 -fa "Noto Sans Mono" -fs 11
+terminal term.dejavu-8-wide "$texts/log.txt" 120x16 -fa "$mono" -fs 8
+terminal dark.dejavu-10 "$texts/code.txt" 80x24 -fa "$mono" -fs 10 -bg "#1e1e1e" -fg "#d4d4d4"
+terminal dark.fixed-7x14 "$texts/log.txt" 120x16 -fn 7x14 -bg "#002b36" -fg "#93a1a1"
+terminal dark.noto-9 "$texts/shell.txt" 80x24 -fa "Noto Sans Mono" -fs 9 -bg black -fg "#c0c0c0"
+terminal zh-window.light-12 "$texts/chinese.txt" 60x10 -fa "Noto Sans Mono" -fd "Noto Sans Mono CJK SC" -fs 12
+terminal zh-window.dark-11 "$texts/mixed.txt" 60x12 -fa "Noto Sans Mono" -fd "Noto Sans Mono CJK SC" -fs 11 \
+  -bg "#282c34" -fg "#dcdfe4"
+terminal zh-window.mixed-10 "$texts/mixed.txt" 60x12 -fa "DejaVu Sans Mono" -fd "Noto Sans Mono CJK SC" -fs 10
+dialog dialog.save "$texts/dialog.txt" "Save,Don't Save,Cancel"
+dialog dialog.error-9x15 "$texts/dialog2.txt" "Retry,Cancel" -fn 9x15
+dialog dialog.dark "$texts/dialog2.txt" "OK" -bg "#303030" -fg "#e0e0e0"
+full_screen
+
+document doc.en-serif "$texts/prose.txt" /usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf 24 1240
+document doc.en-sans "$texts/prose.txt" /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf 20 1240
+document doc.zh-serif "$texts/prose-zh.txt" /usr/share/fonts/opentype/noto/NotoSerifCJK-Regular.ttc 28 1240
+document doc.mixed "$texts/mixed.txt" /usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc 28 1240
+ls -l "$out"

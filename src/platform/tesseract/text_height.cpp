@@ -1,0 +1,55 @@
+#include "platform/tesseract/text_height.h"
+
+#include <allheaders.h>
+#include <algorithm>
+#include <vector>
+
+#include "platform/tesseract/leptonica_image.h"
+
+namespace orvane {
+
+namespace {
+
+// Anti-aliased glyphs of small text rarely reach full black; this keeps their strokes joined.
+constexpr l_int32 inkThreshold = 160;
+constexpr int minimumComponents = 8;
+// Dots, specks and rules, boxes and pictures are no measure of the text size.
+constexpr l_int32 smallestGlyph = 3;
+constexpr l_int32 largestGlyph = 400;
+constexpr l_int32 widestAspect = 4;
+
+struct BoxaDeleter {
+  void operator()(Boxa* boxa) const { boxaDestroy(&boxa); }
+};
+
+std::vector<int> glyphHeights(Boxa* boxes) {
+  std::vector<int> heights;
+  const l_int32 count = boxaGetCount(boxes);
+  for (l_int32 i = 0; i < count; ++i) {
+    l_int32 x = 0, y = 0, w = 0, h = 0;
+    if (boxaGetBoxGeometry(boxes, i, &x, &y, &w, &h) != 0)
+      continue;
+    if (h >= smallestGlyph && h <= largestGlyph && w <= widestAspect * h)
+      heights.push_back(h);
+  }
+  return heights;
+}
+
+}  // namespace
+
+std::optional<int> typicalGlyphHeight(Pix* grey) {
+  const PixPointer ink(pixThresholdToBinary(grey, inkThreshold));
+  if (!ink)
+    return std::nullopt;
+  const std::unique_ptr<Boxa, BoxaDeleter> boxes(pixConnCompBB(ink.get(), 8));
+  if (!boxes)
+    return std::nullopt;
+  std::vector<int> heights = glyphHeights(boxes.get());
+  if (heights.size() < minimumComponents)
+    return std::nullopt;
+  auto middle = heights.begin() + static_cast<std::ptrdiff_t>(heights.size() / 2);
+  std::nth_element(heights.begin(), middle, heights.end());
+  return *middle;
+}
+
+}  // namespace orvane

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+
+struct Pix;
+
+namespace orvane {
+
+// The typical height in pixels of the glyphs in an 8-bit grey image of dark text on light: the
+// median height of the dark connected components that are shaped like glyphs or parts of them.
+// Nothing when the image holds too few of them to tell.
+std::optional<int> typicalGlyphHeight(Pix* grey);
+
+}  // namespace orvane

@@ -1,0 +1,101 @@
+// How the Tesseract backend prepares an image: grey, dark regions inverted, small text enlarged.
+#include <allheaders.h>
+#include <gtest/gtest.h>
+#include <cmath>
+
+#include "e2e/ocr_fixtures.h"
+#include "platform/tesseract/dark_regions.h"
+#include "platform/tesseract/image_preparation.h"
+#include "platform/tesseract/leptonica_decoder.h"
+#include "platform/tesseract/leptonica_image.h"
+#include "platform/tesseract/text_height.h"
+
+namespace orvane {
+namespace {
+
+using testing::OcrFixtures;
+
+TEST(RecognitionScale, EnlargesSmallTextTowardsTheTargetWithinLimitsAndBudget) {
+  EXPECT_EQ(recognitionScale(9, 800, 400), 2.0);
+  EXPECT_EQ(recognitionScale(3, 400, 300), maximumScale);
+  EXPECT_DOUBLE_EQ(recognitionScale(3, 800, 400), std::sqrt(scaledPixelBudget / (800 * 400)));
+  EXPECT_EQ(recognitionScale(18, 800, 400), 1.0);
+  EXPECT_EQ(recognitionScale(40, 800, 400), 1.0);  // large text is never shrunk
+  EXPECT_EQ(recognitionScale(17, 800, 400), 1.0);  // too little gain to pay for
+  EXPECT_EQ(recognitionScale(std::nullopt, 800, 400), 1.0);
+  EXPECT_EQ(recognitionScale(0, 800, 400), 1.0);
+  // A full screen is already at the pixel budget; a quarter of it may double.
+  EXPECT_EQ(recognitionScale(6, 1920, 1080), 1.0);
+  EXPECT_DOUBLE_EQ(recognitionScale(6, 960, 540), 2.0);
+}
+
+// A width x height grey image of one value, with a rectangle of another.
+PixPointer panel(int width, int height, l_uint32 background, l_uint32 mark) {
+  PixPointer pix(pixCreate(width, height, 8));
+  pixSetAllArbitrary(pix.get(), background);
+  for (int y = 40; y < 50; ++y)
+    for (int x = 40; x < 80; ++x)
+      pixSetPixel(pix.get(), x, y, mark);
+  return pix;
+}
+
+l_uint32 at(Pix* pix, int x, int y) {
+  l_uint32 value = 0;
+  pixGetPixel(pix, x, y, &value);
+  return value;
+}
+
+TEST(DarkRegions, InvertsOnlyWhereTheBackgroundIsDark) {
+  const PixPointer light = panel(200, 100, 230, 20);
+  EXPECT_FALSE(hasDarkRegions(light.get()));
+
+  const PixPointer dark = panel(200, 100, 30, 220);
+  ASSERT_TRUE(hasDarkRegions(dark.get()));
+  const PixPointer inverted = invertDarkRegions(dark.get());
+  EXPECT_EQ(at(inverted.get(), 10, 10), 225u);
+  EXPECT_EQ(at(inverted.get(), 50, 45), 35u);  // the light mark becomes dark text
+
+  // A dark left half beside a light right half: only the left one turns.
+  PixPointer halves(pixCreate(400, 100, 8));
+  pixSetAllArbitrary(halves.get(), 240);
+  for (int y = 0; y < 100; ++y)
+    for (int x = 0; x < 200; ++x)
+      pixSetPixel(halves.get(), x, y, 10);
+  const PixPointer mixed = invertDarkRegions(halves.get());
+  EXPECT_EQ(at(mixed.get(), 20, 50), 245u);
+  EXPECT_EQ(at(mixed.get(), 380, 50), 240u);
+}
+
+TEST(GlyphHeight, ComesFromTheGlyphsAndNeedsEnoughOfThem) {
+  const PixPointer page(pixRead(OcrFixtures::get().path("english.png").c_str()));
+  const PixPointer grey = greyForRecognition(page.get());
+  const auto height = typicalGlyphHeight(grey.get());
+  ASSERT_TRUE(height.has_value());
+  // 36-point DejaVu Sans: lower case about 20 px, capitals and ascenders about 27 px.
+  EXPECT_GE(*height, 18);
+  EXPECT_LE(*height, 30);
+  const PixPointer blank = panel(200, 100, 255, 255);
+  EXPECT_EQ(typicalGlyphHeight(blank.get()), std::nullopt);
+}
+
+TEST(Preparation, DecodedImagesAreGreyAndPreparedOnesKeepTheirShape) {
+  LeptonicaDecoder decoder;
+  const auto decoded = decoder.decodeFirstImage(OcrFixtures::get().path("english.png"));
+  ASSERT_NE(decoded, nullptr);
+  Pix* stored = dynamic_cast<const LeptonicaImage&>(*decoded).pix();
+  EXPECT_EQ(pixGetDepth(stored), 8);
+  EXPECT_EQ(pixGetWidth(stored), 900);
+  // Large text: handed over as it is, size and all.
+  const PixPointer prepared = prepareForRecognition(stored);
+  EXPECT_EQ(pixGetWidth(prepared.get()), 900);
+  EXPECT_EQ(pixGetHeight(prepared.get()), 200);
+  // Small text: enlarged by the same factor on both axes, so boxes keep their fractions.
+  const PixPointer small(pixScale(stored, 0.25f, 0.25f));
+  const PixPointer enlarged = prepareForRecognition(small.get());
+  EXPECT_GT(pixGetWidth(enlarged.get()), pixGetWidth(small.get()));
+  EXPECT_NEAR(static_cast<double>(pixGetWidth(enlarged.get())) / pixGetWidth(small.get()),
+              static_cast<double>(pixGetHeight(enlarged.get())) / pixGetHeight(small.get()), 0.02);
+}
+
+}  // namespace
+}  // namespace orvane
