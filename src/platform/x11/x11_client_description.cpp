@@ -74,8 +74,8 @@ ClientRequests::ClientRequests(xcb_connection_t* xcb, const DescriptionContext& 
     frameOpacity_ = ask(xcb, topLevel.window, atoms.netWmWindowOpacity, 1);
   askedClientIds_ = context.askServerForProcess;
   if (askedClientIds_) {
-    const xcb_res_client_id_spec_t spec{client, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
-    clientIds_ = xcb_res_query_client_ids(xcb, 1, &spec);
+    const xcb_res_client_id_spec_t askedId{client, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+    clientIds_ = xcb_res_query_client_ids(xcb, 1, &askedId);
   }
 }
 
