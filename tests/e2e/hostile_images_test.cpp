@@ -66,8 +66,11 @@ std::string bigEndian(std::uint32_t value) {
 
 // A PNG whose header declares width x height over a tiny, valid compressed body.
 std::string pngDeclaring(std::uint32_t width, std::uint32_t height) {
-  const std::string header = "IHDR" + bigEndian(width) + bigEndian(height) + "\x08\x00\x00\x00\x00";
-  const std::string data("IDAT\x78\x9c\x63\x00\x00\x00\x01\x00\x01", 15);
+  // Depth 8, grey, deflate, no filter, no interlace: 13 bytes of IHDR body in all.
+  const std::string header =
+      "IHDR" + bigEndian(width) + bigEndian(height) + std::string("\x08\x00\x00\x00\x00", 5);
+  // One zlib-compressed zero byte: the filter byte of a single empty row.
+  const std::string data("IDAT\x78\x9c\x63\x00\x00\x00\x01\x00\x01", 13);
   const auto chunk = [](const std::string& typeAndBody) {
     return bigEndian(static_cast<std::uint32_t>(typeAndBody.size() - 4)) + typeAndBody +
            bigEndian(crc32(typeAndBody));
