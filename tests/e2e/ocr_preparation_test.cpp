@@ -1,4 +1,5 @@
-// How the Tesseract backend prepares an image: grey, dark regions inverted, small text enlarged.
+// How the Tesseract backend prepares an image: grey, dark regions inverted, frames and bars
+// whitened, small text enlarged.
 #include <allheaders.h>
 #include <gtest/gtest.h>
 #include <cmath>
@@ -8,6 +9,7 @@
 #include "platform/tesseract/image_preparation.h"
 #include "platform/tesseract/leptonica_decoder.h"
 #include "platform/tesseract/leptonica_image.h"
+#include "platform/tesseract/non_text_marks.h"
 #include "platform/tesseract/text_height.h"
 
 namespace orvane {
@@ -64,6 +66,62 @@ TEST(DarkRegions, InvertsOnlyWhereTheBackgroundIsDark) {
   const PixPointer mixed = invertDarkRegions(halves.get());
   EXPECT_EQ(at(mixed.get(), 20, 50), 245u);
   EXPECT_EQ(at(mixed.get(), 380, 50), 240u);
+}
+
+void fill(Pix* pix, int left, int top, int width, int height, l_uint32 value) {
+  for (int y = top; y < top + height; ++y)
+    for (int x = left; x < left + width; ++x)
+      pixSetPixel(pix, x, y, value);
+}
+
+void outline(Pix* pix, int left, int top, int width, int height) {
+  fill(pix, left, top, width, 1, 0);
+  fill(pix, left, top + height - 1, width, 1, 0);
+  fill(pix, left, top, 1, height, 0);
+  fill(pix, left + width - 1, top, 1, height, 0);
+}
+
+TEST(NonTextMarks, ThinFramesAndTallBarsGoAndEverythingSolidStays) {
+  constexpr int glyph = 10;
+  PixPointer page(pixCreate(400, 200, 8));
+  pixSetAllArbitrary(page.get(), 255);
+  // A line of text, so that the page measures as glyphs `glyph` pixels tall.
+  for (int x = 100; x < 380; x += 10)
+    fill(page.get(), x, 150, 6, glyph, 0);
+  // Two glyphs in a button outline 24 px tall, one in an outline too low to be a frame.
+  fill(page.get(), 20, 20, 6, glyph, 0);
+  fill(page.get(), 30, 20, 6, glyph, 0);
+  outline(page.get(), 12, 13, 34, 24);
+  fill(page.get(), 80, 20, 6, glyph, 0);
+  outline(page.get(), 74, 17, 18, 16);
+  // A stippled bar and a thin rule, four and two glyphs tall.
+  for (int y = 60; y < 100; ++y)
+    for (int x = 20; x < 28; ++x)
+      if ((x + y) % 2 == 0)
+        pixSetPixel(page.get(), x, y, 0);
+  fill(page.get(), 60, 60, 1, 2 * glyph, 0);
+  // A headline letter in thick strokes, itself framing a glyph: four glyphs tall.
+  fill(page.get(), 200, 40, 40, 40, 0);
+  fill(page.get(), 205, 45, 30, 30, 255);
+  fill(page.get(), 215, 55, 6, glyph, 0);
+
+  // Preparation erases in its own copy: the decoded image stays as the file stored it.
+  const PixPointer stored(pixCopy(nullptr, page.get()));
+  ASSERT_NE(prepareForRecognition(stored.get()), nullptr);
+  l_int32 unchanged = 0;
+  ASSERT_EQ(pixEqual(stored.get(), page.get(), &unchanged), 0);
+  EXPECT_TRUE(unchanged);
+
+  ASSERT_TRUE(eraseNonTextMarks(page.get(), glyph));
+  EXPECT_EQ(at(page.get(), 12, 25), 255u);  // button outline
+  EXPECT_EQ(at(page.get(), 11, 25), 255u);  // and its fringe
+  EXPECT_EQ(at(page.get(), 20, 60), 255u);  // stipple
+  EXPECT_EQ(at(page.get(), 22, 20), 0u);    // the glyphs in the button
+  EXPECT_EQ(at(page.get(), 32, 25), 0u);
+  EXPECT_EQ(at(page.get(), 74, 20), 0u);   // the low outline
+  EXPECT_EQ(at(page.get(), 60, 70), 0u);   // the short rule
+  EXPECT_EQ(at(page.get(), 202, 60), 0u);  // the headline letter
+  EXPECT_EQ(at(page.get(), 217, 60), 0u);
 }
 
 TEST(GlyphHeight, ComesFromTheGlyphsAndNeedsEnoughOfThem) {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/tesseract/dark_regions.h"
+#include "platform/tesseract/non_text_marks.h"
 #include "platform/tesseract/text_height.h"
 
 namespace orvane {
@@ -53,8 +54,14 @@ PixPointer prepareForRecognition(Pix* stored) {
   PixPointer grey = darkTextOnLight(greyForRecognition(stored));
   if (!grey)
     return nullptr;
-  const double scale = recognitionScale(typicalGlyphHeight(grey.get()), pixGetWidth(grey.get()),
-                                        pixGetHeight(grey.get()));
+  const std::optional<int> glyphHeight = typicalGlyphHeight(grey.get());
+  // The grey image may still be a clone of the stored one, which must not change.
+  if (glyphHeight && pixGetRefcount(grey.get()) > 1)
+    grey.reset(pixCopy(nullptr, grey.get()));
+  if (!grey || (glyphHeight && !eraseNonTextMarks(grey.get(), *glyphHeight)))
+    return nullptr;
+  const double scale =
+      recognitionScale(glyphHeight, pixGetWidth(grey.get()), pixGetHeight(grey.get()));
   if (scale == 1)
     return grey;
   const auto factor = static_cast<l_float32>(scale);

@@ -24,8 +24,8 @@ double recognitionScale(std::optional<int> glyphHeight, int width, int height);
 PixPointer greyForRecognition(Pix* stored);
 
 // The image as the recogniser is given it: greyForRecognition, dark-background regions inverted so
-// that all text is dark on light, and enlarged by recognitionScale. Never changes stored; nullptr
-// if memory runs out.
+// that all text is dark on light, frames and bars around the text whitened (eraseNonTextMarks),
+// and enlarged by recognitionScale. Never changes stored; nullptr if memory runs out.
 PixPointer prepareForRecognition(Pix* stored);
 
 }  // namespace orvane

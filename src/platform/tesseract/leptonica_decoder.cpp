@@ -55,6 +55,10 @@ void PixDeleter::operator()(Pix* pix) const {
   pixDestroy(&pix);
 }
 
+void BoxaDeleter::operator()(Boxa* boxa) const {
+  boxaDestroy(&boxa);
+}
+
 std::unique_ptr<DecodedImage> LeptonicaDecoder::decodeFirstImage(const std::string& path) {
   const FilePointer file = openRegularFile(path);
   if (!file)

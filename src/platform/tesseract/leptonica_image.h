@@ -5,6 +5,7 @@
 #include "ocr/text_recognition.h"
 
 struct Pix;
+struct Boxa;
 
 namespace orvane {
 
@@ -12,6 +13,11 @@ struct PixDeleter {
   void operator()(Pix* pix) const;
 };
 using PixPointer = std::unique_ptr<Pix, PixDeleter>;
+
+struct BoxaDeleter {
+  void operator()(Boxa* boxa) const;
+};
+using BoxaPointer = std::unique_ptr<Boxa, BoxaDeleter>;
 
 // A decoded image as Leptonica holds it, its pixels as the file stored them.
 class LeptonicaImage : public DecodedImage {

@@ -10,17 +10,11 @@ namespace orvane {
 
 namespace {
 
-// Anti-aliased glyphs of small text rarely reach full black; this keeps their strokes joined.
-constexpr l_int32 inkThreshold = 160;
 constexpr int minimumComponents = 8;
 // Dots, specks and rules, boxes and pictures are no measure of the text size.
 constexpr l_int32 smallestGlyph = 3;
 constexpr l_int32 largestGlyph = 400;
 constexpr l_int32 widestAspect = 4;
-
-struct BoxaDeleter {
-  void operator()(Boxa* boxa) const { boxaDestroy(&boxa); }
-};
 
 std::vector<int> glyphHeights(Boxa* boxes) {
   std::vector<int> heights;
@@ -41,7 +35,7 @@ std::optional<int> typicalGlyphHeight(Pix* grey) {
   const PixPointer ink(pixThresholdToBinary(grey, inkThreshold));
   if (!ink)
     return std::nullopt;
-  const std::unique_ptr<Boxa, BoxaDeleter> boxes(pixConnCompBB(ink.get(), 8));
+  const BoxaPointer boxes(pixConnCompBB(ink.get(), 8));
   if (!boxes)
     return std::nullopt;
   std::vector<int> heights = glyphHeights(boxes.get());
