@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes the OCR evaluation corpus: screenshots of real X clients on a private Xvfb desktop with
 # openbox (terminals in several fonts and sizes, a dark theme, dialogs, Chinese text in a window,
-# a full 1920x1080 screen) and rendered document pages. Each image NAME.png gets NAME.txt, the text
-# it shows. The kind of an image is its name up to the first '.'.
+# a full 1920x1080 screen, two terminals on the bare desktop) and rendered document pages. Each
+# image NAME.png gets NAME.txt, the text it shows. The kind of an image is its name up to the
+# first '.'.
 #
 #   bench/corpus/make-corpus.sh [OUTPUT-DIRECTORY]     (default: bench/corpus/images)
 #
@@ -94,6 +95,33 @@ full_screen() {
   wait "$pid" 2>/dev/null || true
 }
 
+# Two xterms on the bare black desktop, one above the other, their text starting two pixels from
+# the window's edge: a light one and a dark one.
+desktop() {
+  local name=desktop.two-terminals-1280x800 light="light terminal" dark="dark terminal"
+  LANG=C.UTF-8 xterm -T "$light" -geometry 90x9+40+40 -fa "DejaVu Sans Mono" -fs 11 \
+    -bg white -fg black -e sh -c 'printf "\033[?25l"; head -n 8 "$1"; exec sleep 600' sh \
+    "$texts/shell.txt" >/dev/null 2>&1 &
+  local light_pid=$!
+  LANG=C.UTF-8 xterm -T "$dark" -geometry 90x9+200+400 -fa "DejaVu Sans Mono" -fs 11 \
+    -bg "#1e1e1e" -fg "#d4d4d4" -e sh -c 'printf "\033[?25l"; head -n 8 "$1"; exec sleep 600' sh \
+    "$texts/code.txt" >/dev/null 2>&1 &
+  local dark_pid=$!
+  window_id "$light" >/dev/null
+  window_id "$dark" >/dev/null
+  sleep 2
+  import -silent -window root -crop 1280x800+0+0 "$work/$name.png"
+  convert "$work/$name.png" +repage -strip "$out/$name.png"
+  {
+    echo "$light"
+    head -n 8 "$texts/shell.txt"
+    echo "$dark"
+    head -n 8 "$texts/code.txt"
+  } >"$out/$name.txt"
+  kill "$light_pid" "$dark_pid" 2>/dev/null || true
+  wait "$light_pid" "$dark_pid" 2>/dev/null || true
+}
+
 # A rendered page, one -annotate per line: document NAME TEXT FONT POINTS WIDTH
 document() {
   local name=$1 text=$2 font=$3 points=$4 width=$5
@@ -125,6 +153,7 @@ dialog dialog.save "$texts/dialog.txt" "Save,Don't Save,Cancel"
 dialog dialog.error-9x15 "$texts/dialog2.txt" "Retry,Cancel" -fn 9x15
 dialog dialog.dark "$texts/dialog2.txt" "OK" -bg "#303030" -fg "#e0e0e0"
 full_screen
+desktop
 
 document doc.en-serif "$texts/prose.txt" /usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf 24 1240
 document doc.en-sans "$texts/prose.txt" /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf 20 1240

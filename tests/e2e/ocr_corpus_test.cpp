@@ -47,15 +47,15 @@ struct CorpusImage {
 };
 
 // Screenshots that the tesseract CLI reads badly (small bitmap font, light on dark, widely set
-// Chinese, a dialog with framed buttons) and a Chinese document page. When the bounds were recorded
-// the tool scored 3.0% on them together (5.0%, 2.2%, 0%, 3.6%, 0.8%) and the CLI 41.8%.
+// Chinese, a dialog with framed buttons, windows on a dark desktop with text at their edges) and a
+// Chinese document page. When the bounds were recorded the tool scored 3.2% on them together
+// (5.0%, 2.2%, 0%, 3.6%, 0.8%, 3.6%) and the CLI 42.5%.
 TEST(CorpusAccuracy, CharacterErrorRateStaysWithinTheRecordedBounds) {
   constexpr double recordedBound = 0.045;
-  const CorpusImage images[] = {{"term.fixed-6x13", 0.08},
-                                {"dark.noto-9", 0.04},
-                                {"zh-window.light-12", 0.03},
-                                {"dialog.save", 0.08},
-                                {"doc.zh-serif", 0.02}};
+  const CorpusImage images[] = {
+      {"term.fixed-6x13", 0.08}, {"dark.noto-9", 0.04},  {"zh-window.light-12", 0.03},
+      {"dialog.save", 0.08},     {"doc.zh-serif", 0.02}, {"desktop.two-terminals-1280x800", 0.045},
+  };
   std::size_t edits = 0, reference = 0;
   for (const CorpusImage& image : images) {
     const std::string base = std::string(ORVANE_CORPUS_DIR) + "/" + image.name;

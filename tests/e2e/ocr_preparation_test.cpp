@@ -41,6 +41,12 @@ PixPointer panel(int width, int height, l_uint32 background, l_uint32 mark) {
   return pix;
 }
 
+void fill(Pix* pix, int left, int top, int width, int height, l_uint32 value) {
+  for (int y = top; y < top + height; ++y)
+    for (int x = left; x < left + width; ++x)
+      pixSetPixel(pix, x, y, value);
+}
+
 l_uint32 at(Pix* pix, int x, int y) {
   l_uint32 value = 0;
   pixGetPixel(pix, x, y, &value);
@@ -68,10 +74,23 @@ TEST(DarkRegions, InvertsOnlyWhereTheBackgroundIsDark) {
   EXPECT_EQ(at(mixed.get(), 380, 50), 240u);
 }
 
-void fill(Pix* pix, int left, int top, int width, int height, l_uint32 value) {
-  for (int y = top; y < top + height; ++y)
-    for (int x = left; x < left + width; ++x)
-      pixSetPixel(pix, x, y, value);
+// A light window at the top left of a dark desktop, and a dark one below it, each with a glyph
+// two pixels inside its corner, where the neighbourhood is mostly the desktop: each window
+// decides for its own glyph.
+TEST(DarkRegions, WindowsDecideForTheTextAtTheirEdges) {
+  PixPointer desktop(pixCreate(400, 400, 8));
+  pixSetAllArbitrary(desktop.get(), 0);
+  fill(desktop.get(), 40, 40, 300, 100, 255);
+  fill(desktop.get(), 42, 42, 3, 12, 0);  // a dark stroke in the light window
+  fill(desktop.get(), 40, 200, 300, 100, 30);
+  fill(desktop.get(), 42, 202, 3, 12, 220);  // a light stroke in the dark window
+  const PixPointer prepared = invertDarkRegions(desktop.get());
+  ASSERT_TRUE(prepared);
+  EXPECT_EQ(at(prepared.get(), 43, 43), 0u);
+  EXPECT_EQ(at(prepared.get(), 41, 41), 255u);
+  EXPECT_EQ(at(prepared.get(), 43, 203), 35u);
+  EXPECT_EQ(at(prepared.get(), 41, 201), 225u);
+  EXPECT_EQ(at(prepared.get(), 10, 10), 255u);  // the desktop itself
 }
 
 void outline(Pix* pix, int left, int top, int width, int height) {

@@ -59,6 +59,10 @@ void BoxaDeleter::operator()(Boxa* boxa) const {
   boxaDestroy(&boxa);
 }
 
+void PixaDeleter::operator()(Pixa* pixa) const {
+  pixaDestroy(&pixa);
+}
+
 std::unique_ptr<DecodedImage> LeptonicaDecoder::decodeFirstImage(const std::string& path) {
   const FilePointer file = openRegularFile(path);
   if (!file)

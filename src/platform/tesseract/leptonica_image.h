@@ -6,6 +6,7 @@
 
 struct Pix;
 struct Boxa;
+struct Pixa;
 
 namespace orvane {
 
@@ -18,6 +19,11 @@ struct BoxaDeleter {
   void operator()(Boxa* boxa) const;
 };
 using BoxaPointer = std::unique_ptr<Boxa, BoxaDeleter>;
+
+struct PixaDeleter {
+  void operator()(Pixa* pixa) const;
+};
+using PixaPointer = std::unique_ptr<Pixa, PixaDeleter>;
 
 // A decoded image as Leptonica holds it, its pixels as the file stored them.
 class LeptonicaImage : public DecodedImage {

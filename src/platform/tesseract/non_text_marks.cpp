@@ -10,10 +10,6 @@ namespace orvane {
 
 namespace {
 
-struct PixaDeleter {
-  void operator()(Pixa* pixa) const { pixaDestroy(&pixa); }
-};
-
 // What an opening leaves of a thin mark: anti-aliasing specks at most.
 constexpr double survivingShareOfThinMark = 0.1;
 constexpr l_int32 white = 255;
@@ -79,7 +75,7 @@ bool eraseNonTextMarks(Pix* grey, int glyphHeight) {
     return false;
   Pixa* rawImages = nullptr;
   const BoxaPointer boxes(pixConnComp(ink.get(), &rawImages, 8));
-  const std::unique_ptr<Pixa, PixaDeleter> images(rawImages);
+  const PixaPointer images(rawImages);
   if (!boxes || !images)
     return false;
   const std::vector<Mark> marks = markBoxes(boxes.get());
