@@ -61,16 +61,19 @@ TEST(HostileDesktop, AServerKilledMidQueryLeavesEveryRunSound) {
     for (int window = 0; window < 20; ++window) {
       desktop.createTestWindow({"--title", "window " + std::to_string(window)});
     }
-    std::atomic<bool> stop = false;
+    std::atomic<bool> serverGone = false;
     std::vector<ProcessOutcome> outcomes;
+    // Runs until one has started after the server was surely gone, however slow a run is.
     std::thread runner([&] {
-      while (!stop)
+      for (bool last = false; !last;) {
+        last = serverGone;
         outcomes.push_back(desktop.runTool({"list-all"}));
+      }
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(20 + delayMilliseconds));
     desktop.server().signal(SIGKILL);
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    stop = true;
+    serverGone = true;
     runner.join();
     ASSERT_FALSE(outcomes.empty());
     for (const ProcessOutcome& outcome : outcomes)
