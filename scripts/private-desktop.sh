@@ -56,7 +56,7 @@ start_bare_desktop() {
 
 start_private_desktop() {
   start_bare_desktop
-  start_client xlogo -geometry 360x300+760+80
+  start_client xlogo -geometry 360x300+880+440
   wait_until 10 window_count_at_least 1
   start_client xterm -geometry 64x12+40+40 -fa 'DejaVu Sans Mono' -fs 16 -bg white -fg black \
     -title "Orvane demo terminal" \
