@@ -42,10 +42,11 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "==> installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+  # Through env, so that sudo, which clears the environment, still passes the frontend on.
+  as_root=(env DEBIAN_FRONTEND=noninteractive)
+  [ "$(id -u)" -eq 0 ] || as_root=(sudo "${as_root[@]}")
+  "${as_root[@]}" apt-get update -qq
+  "${as_root[@]}" apt-get install -y -qq "${missing[@]}"
 else
   echo "==> all ${#packages[@]} packages present"
 fi
