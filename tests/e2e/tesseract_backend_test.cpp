@@ -5,6 +5,7 @@
 #include "cli/tool_error.h"
 #include "e2e/ocr_fixtures.h"
 #include "ocr/recognize.h"
+#include "platform/tesseract/chinese_punctuation.h"
 #include "platform/tesseract/image_size.h"
 #include "platform/tesseract/leptonica_decoder.h"
 #include "platform/tesseract/tesseract_recognizer.h"
@@ -61,6 +62,22 @@ TEST(TextLines, BoxesAreFractionsFromTheLowerLeftCorner) {
   EXPECT_EQ(box.y, 0.3);
   EXPECT_EQ(box.width, 0.5);
   EXPECT_EQ(box.height, 0.5);
+}
+
+TEST(ChinesePunctuation, FullWidthAfterChineseOnly) {
+  EXPECT_EQ(chinesePunctuation("会议时间: 星期三 14:00"), "会议时间：星期三 14:00");
+  EXPECT_EQ(chinesePunctuation("下一步 :  优化, 完成了吗?好!"), "下一步：优化，完成了吗？好！");
+  EXPECT_EQ(chinesePunctuation("王明; Li Lei"), "王明；Li Lei");
+  EXPECT_EQ(chinesePunctuation("（注）: 见"), "（注）：见");
+  EXPECT_EQ(chinesePunctuation("𠀋: x"), "𠀋：x");  // beyond the Basic Multilingual Plane
+  // Not after Chinese: English, numbers, a mark that opens the line.
+  EXPECT_EQ(chinesePunctuation("Time: 14:00, ok?"), "Time: 14:00, ok?");
+  EXPECT_EQ(chinesePunctuation(": 见"), ": 见");
+  EXPECT_EQ(chinesePunctuation("见 1: x"), "见 1: x");
+  EXPECT_EQ(chinesePunctuation("见 . x"), "见 . x");
+  EXPECT_EQ(chinesePunctuation(""), "");
+  // Bytes that are not UTF-8 are passed through untouched.
+  EXPECT_EQ(chinesePunctuation("见\xff: x"), "见\xff: x");
 }
 
 TEST(TesseractRecognizer, MissingLanguageDataFailsEveryAttemptSayingWhatAndWhere) {

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/tesseract/chinese_punctuation.h"
+
 namespace orvane {
 
 namespace {
@@ -28,7 +30,7 @@ std::optional<RecognizedText> bestCandidate(const tesseract::ResultIterator& lin
   // Every line ends with a line feed, and the last line of a paragraph with a second one.
   while (!string.empty() && string.back() == '\n')
     string.pop_back();
-  return RecognizedText{std::move(string), unitConfidence(line.Confidence(lineLevel))};
+  return RecognizedText{chinesePunctuation(string), unitConfidence(line.Confidence(lineLevel))};
 }
 
 }  // namespace
