@@ -28,7 +28,7 @@ PixPointer darkMask(Pix* grey) {
 }
 
 struct Panel {
-  Pix* area;  // the panel with the holes its text makes filled in
+  PixPointer area;  // the panel with the holes its text makes filled in
   l_int32 x, y, width, height;
   bool dark;
 };
@@ -53,9 +53,8 @@ PixPointer withTextHoles(Pix* panel) {
   return textHoles;
 }
 
-// Adds the panels among the connected components of a binary image to panels; their filled
-// areas are kept in areas.
-bool addPanels(Pix* shade, bool dark, std::vector<Panel>& panels, std::vector<PixPointer>& areas) {
+// Adds the panels among the connected components of a binary image to panels.
+bool addPanels(Pix* shade, bool dark, std::vector<Panel>& panels) {
   Pixa* rawComponents = nullptr;
   const BoxaPointer boxes(pixConnComp(shade, &rawComponents, 4));
   const PixaPointer components(rawComponents);
@@ -67,12 +66,10 @@ bool addPanels(Pix* shade, bool dark, std::vector<Panel>& panels, std::vector<Pi
     const PixPointer component(pixaGetPix(components.get(), i, L_CLONE));
     if (!component || !isPanel(component.get(), panel.width, panel.height))
       continue;
-    PixPointer area = withTextHoles(component.get());
-    if (!area)
+    panel.area = withTextHoles(component.get());
+    if (!panel.area)
       return false;
-    panel.area = area.get();
-    areas.push_back(std::move(area));
-    panels.push_back(panel);
+    panels.push_back(std::move(panel));
   }
   return true;
 }
@@ -85,16 +82,15 @@ bool snapToPanels(Pix* grey, Pix* mask) {
   const PixPointer dark(pixThresholdToBinary(grey, midGrey));
   const PixPointer light(dark ? pixInvert(nullptr, dark.get()) : nullptr);
   std::vector<Panel> panels;
-  std::vector<PixPointer> areas;
-  if (!light || !addPanels(dark.get(), true, panels, areas) ||
-      !addPanels(light.get(), false, panels, areas))
+  if (!light || !addPanels(dark.get(), true, panels) || !addPanels(light.get(), false, panels))
     return false;
   std::stable_sort(panels.begin(), panels.end(), [](const Panel& a, const Panel& b) {
     return static_cast<l_int64>(a.width) * a.height > static_cast<l_int64>(b.width) * b.height;
   });
   for (const Panel& panel : panels) {
     const l_int32 operation = panel.dark ? (PIX_SRC | PIX_DST) : (PIX_NOT(PIX_SRC) & PIX_DST);
-    pixRasterop(mask, panel.x, panel.y, panel.width, panel.height, operation, panel.area, 0, 0);
+    pixRasterop(mask, panel.x, panel.y, panel.width, panel.height, operation, panel.area.get(), 0,
+                0);
   }
   return true;
 }

@@ -26,8 +26,10 @@ std::optional<std::uint32_t> serverProcessId(const xcb_res_query_client_ids_repl
     return std::nullopt;
   for (auto ids = xcb_res_query_client_ids_ids_iterator(reply); ids.rem > 0;
        xcb_res_client_id_value_next(&ids)) {
-    if ((ids.data->spec.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) != 0 &&
-        xcb_res_client_id_value_value_length(ids.data) >= 1)
+    // Each answer names the client id it answers and the byte length of its value.
+    const auto& [answered, valueBytes] = *ids.data;
+    if ((answered.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) != 0 &&
+        valueBytes >= sizeof(std::uint32_t))
       return *xcb_res_client_id_value_value(ids.data);
   }
   return std::nullopt;
