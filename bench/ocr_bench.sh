@@ -15,16 +15,18 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --target OrvaneScreenTool orvane_ocr_tesseract bench_runner cer_score \
   >/dev/null
 tool="$build/src/OrvaneScreenTool"
+processors=$(nproc)
+thread_limit=$((processors < 4 ? 1 : processors))
 
 for image in doc.en-serif screen.dark-1920x1080 doc.mixed; do
   path="$corpus/$image.png"
   echo "## $image ($(identify -format '%wx%h' "$path"))"
-  # cli-fit: the CLI with no more OpenMP threads than processors, as the tool runs itself; the
-  # fairer peer on a machine with fewer than four processors.
+  # cli-fit: the CLI with the OpenMP thread limit the tool gives itself (one thread below four
+  # processors); the fairer peer on a small machine.
   "$build/bench/bench_runner" --runs "$runs" --ratio ocr/cli --ratio ocr/cli-fit \
     ocr "$tool ocr $path" \
     cli "tesseract $path stdout -l chi_sim+eng" \
-    cli-fit "env OMP_THREAD_LIMIT=$(nproc) tesseract $path stdout -l chi_sim+eng"
+    cli-fit "env OMP_THREAD_LIMIT=$thread_limit tesseract $path stdout -l chi_sim+eng"
   echo
 done
 

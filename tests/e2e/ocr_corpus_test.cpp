@@ -60,7 +60,8 @@ TEST(CorpusAccuracy, CharacterErrorRateStaysWithinTheRecordedBounds) {
   for (const CorpusImage& image : images) {
     const std::string base = std::string(ORVANE_CORPUS_DIR) + "/" + image.name;
     const auto outcome = testing::runTool({"ocr", base + ".png"});
-    ASSERT_EQ(outcome.exitStatus, 0) << image.name << ": " << outcome.err;
+    ASSERT_EQ(outcome.exitStatus, 0)
+        << image.name << (outcome.timedOut ? " timed out" : "") << ": " << outcome.err;
     const auto errors = characterErrors(readAll(base + ".txt"), topLevelText(outcome.out).value());
     EXPECT_LE(errors.rate(), image.bound) << image.name;
     edits += errors.edits;

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/temporary_folder.h"
+
 namespace orvane {
 namespace {
 
@@ -14,14 +16,7 @@ namespace fs = std::filesystem;
 // A /proc tree in a temporary folder, one process at a time.
 class FakeProc : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root = fs::temp_directory_path() /
-           ("orvane-proc-" + std::to_string(getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(root);
-    registry = makeProcApplicationRegistry(root.string());
-  }
-  void TearDown() override { fs::remove_all(root); }
+  void SetUp() override { registry = makeProcApplicationRegistry(root.string()); }
 
   fs::path process(int processId, const std::string& executable = "/usr/bin/gedit") {
     const fs::path directory = root / std::to_string(processId);
@@ -34,7 +29,8 @@ class FakeProc : public ::testing::Test {
   }
   std::optional<std::string> idOf(int processId) { return registry->bundleIdentifier(processId); }
 
-  fs::path root;
+  testing::TemporaryFolder folder{"orvane-proc"};
+  const fs::path& root = folder.path();
   std::unique_ptr<ApplicationRegistry> registry;
 };
 

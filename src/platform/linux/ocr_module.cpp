@@ -1,15 +1,14 @@
 #include "platform/linux/ocr_module.h"
 
 #include <dlfcn.h>
-#include <sched.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "cli/tool_error.h"
+#include "platform/linux/recognition_threads.h"
 #include "platform/ocr_module_entry.h"
 
 namespace orvane {
@@ -55,22 +54,11 @@ std::string findModule() {
   throw PlatformError("text recognition module " + moduleFileName + " not found in " + searched);
 }
 
-// The processors this process may run on; 1 when that cannot be told.
-int availableProcessors() {
-  cpu_set_t set;
-  CPU_ZERO(&set);
-  if (sched_getaffinity(0, sizeof set, &set) != 0)
-    return 1;
-  return std::max(1, CPU_COUNT(&set));
-}
-
-// Tesseract asks OpenMP for four threads whatever the machine has. More threads than processors
-// spin against each other: on two processors four threads took five times as long as one, while
-// two took the same time as one. So the threads are limited to the processors there are, which
-// leaves a larger machine its four. libgomp reads the limit when it is loaded, which is with the
-// module; a limit the user set is kept.
+// libgomp reads the limit when it is loaded, which is with the module; a limit the user set is
+// kept.
 void limitRecognitionThreads() {
-  setenv("OMP_THREAD_LIMIT", std::to_string(availableProcessors()).c_str(), 0);
+  const int limit = recognitionThreadLimit(availableProcessors());
+  setenv("OMP_THREAD_LIMIT", std::to_string(limit).c_str(), 0);
 }
 
 }  // namespace
