@@ -131,7 +131,9 @@ TEST(NonTextMarks, ThinFramesAndTallBarsGoAndEverythingSolidStays) {
   ASSERT_EQ(pixEqual(stored.get(), page.get(), &unchanged), 0);
   EXPECT_TRUE(unchanged);
 
-  ASSERT_TRUE(eraseNonTextMarks(page.get(), glyph));
+  const auto ink = findInkMarks(page.get());
+  ASSERT_TRUE(ink);
+  ASSERT_TRUE(eraseNonTextMarks(page.get(), *ink, glyph));
   EXPECT_EQ(at(page.get(), 12, 25), 255u);  // button outline
   EXPECT_EQ(at(page.get(), 11, 25), 255u);  // and its fringe
   EXPECT_EQ(at(page.get(), 20, 60), 255u);  // stipple
@@ -146,13 +148,13 @@ TEST(NonTextMarks, ThinFramesAndTallBarsGoAndEverythingSolidStays) {
 TEST(GlyphHeight, ComesFromTheGlyphsAndNeedsEnoughOfThem) {
   const PixPointer page(pixRead(OcrFixtures::get().path("english.png").c_str()));
   const PixPointer grey = greyForRecognition(page.get());
-  const auto height = typicalGlyphHeight(grey.get());
+  const auto height = typicalGlyphHeight(findInkMarks(grey.get()).value());
   ASSERT_TRUE(height.has_value());
   // 36-point DejaVu Sans: lower case about 20 px, capitals and ascenders about 27 px.
   EXPECT_GE(*height, 18);
   EXPECT_LE(*height, 30);
   const PixPointer blank = panel(200, 100, 255, 255);
-  EXPECT_EQ(typicalGlyphHeight(blank.get()), std::nullopt);
+  EXPECT_EQ(typicalGlyphHeight(findInkMarks(blank.get()).value()), std::nullopt);
 }
 
 TEST(Preparation, DecodedImagesAreGreyAndPreparedOnesKeepTheirShape) {

@@ -54,11 +54,14 @@ PixPointer prepareForRecognition(Pix* stored) {
   PixPointer grey = darkTextOnLight(greyForRecognition(stored));
   if (!grey)
     return nullptr;
-  const std::optional<int> glyphHeight = typicalGlyphHeight(grey.get());
+  const std::optional<InkMarks> ink = findInkMarks(grey.get());
+  if (!ink)
+    return nullptr;
+  const std::optional<int> glyphHeight = typicalGlyphHeight(*ink);
   // The grey image may still be a clone of the stored one, which must not change.
   if (glyphHeight && pixGetRefcount(grey.get()) > 1)
     grey.reset(pixCopy(nullptr, grey.get()));
-  if (!grey || (glyphHeight && !eraseNonTextMarks(grey.get(), *glyphHeight)))
+  if (!grey || (glyphHeight && !eraseNonTextMarks(grey.get(), *ink, *glyphHeight)))
     return nullptr;
   const double scale =
       recognitionScale(glyphHeight, pixGetWidth(grey.get()), pixGetHeight(grey.get()));

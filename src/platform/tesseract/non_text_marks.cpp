@@ -1,10 +1,8 @@
 #include "platform/tesseract/non_text_marks.h"
 
-#include <memory>
-#include <vector>
+#include <allheaders.h>
 
-#include "platform/tesseract/leptonica_image.h"
-#include "platform/tesseract/text_height.h"
+#include <vector>
 
 namespace orvane {
 
@@ -69,20 +67,12 @@ bool whiten(Pix* grey, Pix* mark, const Mark& where) {
 
 }  // namespace
 
-bool eraseNonTextMarks(Pix* grey, int glyphHeight) {
-  const PixPointer ink(pixThresholdToBinary(grey, inkThreshold));
-  if (!ink)
-    return false;
-  Pixa* rawImages = nullptr;
-  const BoxaPointer boxes(pixConnComp(ink.get(), &rawImages, 8));
-  const PixaPointer images(rawImages);
-  if (!boxes || !images)
-    return false;
-  const std::vector<Mark> marks = markBoxes(boxes.get());
+bool eraseNonTextMarks(Pix* grey, const InkMarks& ink, int glyphHeight) {
+  const std::vector<Mark> marks = markBoxes(ink.boxes.get());
   for (std::size_t i = 0; i < marks.size(); ++i) {
     if (!isCandidate(marks, i, glyphHeight))
       continue;
-    const PixPointer mark(pixaGetPix(images.get(), static_cast<l_int32>(i), L_CLONE));
+    const PixPointer mark(pixaGetPix(ink.images.get(), static_cast<l_int32>(i), L_CLONE));
     if (mark && isThin(mark.get()) && !whiten(grey, mark.get(), marks[i]))
       return false;
   }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <allheaders.h>
+#include "platform/tesseract/ink_marks.h"
 
 namespace orvane {
 
@@ -13,8 +13,8 @@ namespace orvane {
 inline constexpr double frameHeightFactor = 2.2;
 inline constexpr double barHeightFactor = 3.0;
 
-// Whitens, in place, the non-text marks of an 8-bit grey image of dark text on light whose
-// typical glyph is glyphHeight pixels tall. Returns false only if memory runs out.
-bool eraseNonTextMarks(Pix* grey, int glyphHeight);
+// Whitens, in place, the non-text marks among the ink marks of an 8-bit grey image of dark text
+// on light whose typical glyph is glyphHeight pixels tall. Returns false only if memory runs out.
+bool eraseNonTextMarks(Pix* grey, const InkMarks& ink, int glyphHeight);
 
 }  // namespace orvane

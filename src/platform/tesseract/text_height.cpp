@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/tesseract/leptonica_image.h"
-
 namespace orvane {
 
 namespace {
@@ -31,14 +29,8 @@ std::vector<int> glyphHeights(Boxa* boxes) {
 
 }  // namespace
 
-std::optional<int> typicalGlyphHeight(Pix* grey) {
-  const PixPointer ink(pixThresholdToBinary(grey, inkThreshold));
-  if (!ink)
-    return std::nullopt;
-  const BoxaPointer boxes(pixConnCompBB(ink.get(), 8));
-  if (!boxes)
-    return std::nullopt;
-  std::vector<int> heights = glyphHeights(boxes.get());
+std::optional<int> typicalGlyphHeight(const InkMarks& marks) {
+  std::vector<int> heights = glyphHeights(marks.boxes.get());
   if (heights.size() < minimumComponents)
     return std::nullopt;
   auto middle = heights.begin() + static_cast<std::ptrdiff_t>(heights.size() / 2);
