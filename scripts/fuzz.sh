@@ -10,7 +10,7 @@ build=${FUZZ_BUILD_DIR:-build-fuzz}
 
 echo "==> building the fuzz targets in $build"
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DORVANE_FUZZ=ON \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  -DORVANE_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build"
 
 status=0

@@ -16,13 +16,13 @@ build_packages=(
 # Running it: the recogniser's language data, and a private desktop for the main job.
 run_packages=(
   tesseract-ocr-chi-sim tesseract-ocr-eng
-  xvfb openbox xterm x11-utils imagemagick fonts-dejavu-core fonts-noto-cjk
+  xvfb openbox xterm x11-apps x11-utils imagemagick fonts-dejavu-core fonts-noto-cjk
 )
 
 # Testing it.
 test_packages=(
   googletest libgtest-dev clang libclang-rt-dev
-  x11-apps wmctrl xdotool locales man-db
+  wmctrl xdotool locales man-db debootstrap
   xfonts-base fonts-noto-mono
 )
 

@@ -8,7 +8,7 @@ scripts/install-deps.sh build
 build=${PACKAGE_BUILD_DIR:-build-deb}
 # The installed tool looks for its recognition module under this prefix.
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-  -DORVANE_BUILD_TESTS=OFF >/dev/null
+  -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --target OrvaneScreenTool orvane_ocr_tesseract
 (cd "$build" && cpack -G DEB >/dev/null)
 ls "$build"/*.deb

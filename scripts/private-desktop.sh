@@ -29,8 +29,9 @@ wait_until() {
   done
 }
 
+# Counts the windows the window manager manages, from its _NET_CLIENT_LIST.
 window_count_at_least() {
-  [ "$(wmctrl -l 2>/dev/null | wc -l)" -ge "$1" ]
+  [ "$(xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -o '0x[0-9a-f]*' | wc -l)" -ge "$1" ]
 }
 
 # Runs a client in the background, to be stopped with the desktop.

@@ -11,7 +11,7 @@ scripts/install-deps.sh run
 
 build=${BUILD_DIR:-build}
 echo "==> building in $build"
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --target OrvaneScreenTool orvane_ocr_tesseract
 tool="$build/src/OrvaneScreenTool"
 

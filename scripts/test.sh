@@ -3,10 +3,15 @@
 #   1. unit, process and end-to-end tests (the end-to-end tests start their own X servers);
 #   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. a short run of every fuzz target;
-#   4. installing the tool with cmake --install and as a Debian package.
-# Set QUICK=1 to run only the first stage.
+#   4. installing the tool with cmake --install and as a Debian package;
+#   5. the README's first command, scripts/run.sh, on a fresh minimal Debian root.
+# Warnings are errors in every build here. Set QUICK=1 to run only the first stage, or
+# SKIP_FRESH_ROOT=1 to leave out the last one; CI runs every stage whatever they say.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [ "${CI:-}" = true ]; then
+  QUICK=0 SKIP_FRESH_ROOT=0
+fi
 
 echo "==> installing packages"
 scripts/install-deps.sh test
@@ -41,7 +46,8 @@ run_ctest() {
 
 build=${BUILD_DIR:-build}
 echo "==> building in $build"
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
+  -DORVANE_WERROR=ON >/dev/null
 cmake --build "$build"
 echo "==> running the tests"
 run_ctest "$build"
@@ -52,7 +58,8 @@ if [ "${QUICK:-0}" = 1 ]; then
 fi
 
 echo "==> building with sanitizers in $build-sanitize"
-cmake -S . -B "$build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON >/dev/null
+cmake -S . -B "$build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON \
+  -DBUILD_TESTING=ON -DORVANE_WERROR=ON >/dev/null
 cmake --build "$build-sanitize"
 echo "==> running the tests with sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
@@ -73,6 +80,17 @@ FUZZ_SECONDS=${FUZZ_SECONDS:-5} FUZZ_BUILD_DIR="$build-fuzz" scripts/fuzz.sh | t
 passed=$((passed + $(grep -c 'no failure$' "$fuzz_log" || true)))
 failed=$((failed + $(grep -c ': FAILED$' "$fuzz_log" || true)))
 rm -f "$fuzz_log"
+
+if [ "${SKIP_FRESH_ROOT:-0}" = 1 ]; then
+  echo "==> skipping the fresh-root check (SKIP_FRESH_ROOT=1)"
+else
+  echo "==> the README's first command on a fresh Debian root"
+  if scripts/fresh-root-check.sh; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+  fi
+fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ] && exit "$fuzz_status"

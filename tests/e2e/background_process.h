@@ -24,7 +24,7 @@ class BackgroundProcess {
 
   // The next line of the program's standard output, without its line feed; nothing when the
   // program closes it or the time runs out first.
-  std::optional<std::string> readLine(double timeoutSeconds = 10);
+  std::optional<std::string> readLine(double timeoutSeconds = 30);
 
   // Sends a signal; stopping the process is undone before it is killed.
   void signal(int number) const;
@@ -36,6 +36,6 @@ class BackgroundProcess {
 };
 
 // Polls condition until it holds or the time runs out; returns its last answer.
-bool waitUntil(const std::function<bool()>& condition, double timeoutSeconds = 10);
+bool waitUntil(const std::function<bool()>& condition, double timeoutSeconds = 30);
 
 }  // namespace orvane::testing

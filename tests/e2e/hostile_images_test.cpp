@@ -26,11 +26,7 @@ std::string readFile(const std::string& path) {
   return {std::istreambuf_iterator<char>(stream), {}};
 }
 
-ProcessOutcome ocr(const std::string& path) {
-  ProcessOptions options;
-  options.timeoutSeconds = 20;
-  return testing::runTool({"ocr", path}, options);
-}
+ProcessOutcome ocr(const std::string& path) { return testing::runTool({"ocr", path}); }
 
 ::testing::AssertionResult isSound(const ProcessOutcome& outcome) {
   if (outcome.timedOut || outcome.signal != 0) {

@@ -17,7 +17,12 @@ const std::string chineseFont = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regu
 
 // Text drawn with its baseline's left end at (x, baseline).
 std::vector<std::string> text(int x, int baseline, const std::string& words) {
-  return {"-annotate", "+" + std::to_string(x) + "+" + std::to_string(baseline), words};
+  // Built by appending: GCC 12 at -O3 misreads `"+" + std::to_string(x)` as an overlapping copy.
+  std::string offset = "+";
+  offset += std::to_string(x);
+  offset += "+";
+  offset += std::to_string(baseline);
+  return {"-annotate", offset, words};
 }
 
 std::vector<std::string> canvas(int width, int height, const std::string& font, int points) {

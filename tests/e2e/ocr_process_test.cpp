@@ -122,9 +122,7 @@ TEST(OcrProcess, LanguageDataLocationIgnoresTheEnvironment) {
 }
 
 void expectInvalidImage(const std::string& path) {
-  ProcessOptions options;
-  options.timeoutSeconds = 10;
-  const auto outcome = ocr(path, options);
+  const auto outcome = ocr(path);
   EXPECT_FALSE(outcome.timedOut) << path;
   EXPECT_EQ(outcome.exitStatus, 1) << path;
   EXPECT_EQ(outcome.out, "") << path;

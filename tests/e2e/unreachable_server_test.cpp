@@ -20,7 +20,15 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr double patienceSeconds = 5;  // the tool's limit is 2 s
+// The tool's limit is 2 s; the rest is room for a loaded machine, not a measure of speed.
+constexpr double patienceSeconds = 10;
+
+// Built by appending: GCC 12 at -O3 misreads `":" + std::to_string(n)` as an overlapping copy.
+std::string displayName(int number) {
+  std::string name = ":";
+  name += std::to_string(number);
+  return name;
+}
 
 ProcessOutcome runWithDisplay(const std::vector<std::string>& arguments,
                               const std::string& display) {
@@ -61,7 +69,7 @@ class FakeServer {
       const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + path.size());
       if (access(path.c_str(), F_OK) != 0 &&
           bind(listener_, reinterpret_cast<sockaddr*>(&address), length) == 0)
-        display_ = ":" + std::to_string(number);
+        display_ = displayName(number);
     }
     listen(listener_, 8);
     if (sendSetup)
@@ -128,7 +136,7 @@ TEST(UnreachableServer, NoDisplayNamed) {
 
 TEST(UnreachableServer, NoServerOnTheDisplay) {
   FakeServer reserved(false);  // holds a free number; a fresh one is free too
-  expectNothingThere(":" + std::to_string(std::stoi(reserved.display().substr(1)) + 1000));
+  expectNothingThere(displayName(std::stoi(reserved.display().substr(1)) + 1000));
 }
 
 TEST(UnreachableServer, ServerThatNeverAccepts) {

@@ -26,7 +26,7 @@ VirtualDesktop::VirtualDesktop(DesktopOptions options) : options_(options) {
   if (!options.resourceExtension)
     args.insert(args.end(), {"-extension", "X-Resource"});
   server_ = std::make_unique<BackgroundProcess>(args);
-  const auto number = server_->readLine(20);
+  const auto number = server_->readLine();
   if (!number || number->empty())
     fail("Xvfb did not start");
   display_ = ":" + *number;
@@ -35,7 +35,7 @@ VirtualDesktop::VirtualDesktop(DesktopOptions options) : options_(options) {
     // Openbox runs its startup command once it manages windows; a window mapped before may be
     // lost, although the manager has already announced itself.
     start({"openbox", "--startup", "xprop -root -f _ORVANE_READY 32c -set _ORVANE_READY 1"});
-    if (!waitUntil([&] { return probe_->hasProperty(probe_->root(), "_ORVANE_READY"); }, 20))
+    if (!waitUntil([&] { return probe_->hasProperty(probe_->root(), "_ORVANE_READY"); }))
       fail("openbox did not start");
   }
 }

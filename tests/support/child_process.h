@@ -18,7 +18,9 @@ struct ProcessOptions {
   // Extra or replaced environment variables, "NAME=value"; "NAME" alone removes one.
   std::vector<std::string> environment;
   std::optional<std::string> workingDirectory;
-  double timeoutSeconds = 30;
+  // Only a guard against hangs: room for sanitizer builds on a loaded machine, not a measure of
+  // speed.
+  double timeoutSeconds = 120;
   // How standard output reaches the child: captured, closed, or a pipe nobody reads.
   enum class Stdout { captured, closed, readerGone } stdoutMode = Stdout::captured;
 };
