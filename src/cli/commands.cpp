@@ -74,7 +74,7 @@ CommandResult dispatch(const std::vector<std::string>& args, Platform& platform)
   for (const Command& command : commandTable) {
     if (args[1] != command.name)
       continue;
-    const std::span<const std::string> operands(args.begin() + 2, args.end());
+    const std::span<const std::string> operands = std::span(args).subspan(2);
     if (!operandCountFits(command.operands, operands.size()))
       throw ToolError::usage();
     return command.run(operands, platform);

@@ -1,7 +1,10 @@
 #include "windows/window_filters.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
+#include "platform/unicode_text.h"
 #include "windows/usable_windows.h"
 
 namespace orvane {
@@ -15,26 +18,16 @@ bool hasNormalLayerAndVisibleAlpha(const WindowEntry& entry) {
   return alpha == nullptr || doubleValue(*alpha) > minimumVisibleAlpha;
 }
 
-// Every row of excludedBundleIds is ASCII, so only the ASCII characters of the lowered text can
-// take part in a match. Full lower-casing brings exactly two non-ASCII code points into ASCII:
-// U+212A KELVIN SIGN becomes "k" and U+0130 becomes "i" with a combining dot (U+0307). Every
-// other code point lowers to something non-ASCII, or to itself, and is kept as it stands.
+// Full Unicode lower-casing (the Kelvin sign lowers to "k", so it can complete a row). Text that
+// is not UTF-8 has only its ASCII capitals lowered: every row is ASCII, so no other byte can take
+// part in a match.
 std::string lowercasedForMatching(std::string_view text) {
-  static constexpr std::string_view kelvinSign = "\xE2\x84\xAA";
-  static constexpr std::string_view capitalIWithDot = "\xC4\xB0";
-  std::string lowered;
-  lowered.reserve(text.size());
-  for (std::size_t at = 0; at < text.size();) {
-    if (text.substr(at, kelvinSign.size()) == kelvinSign) {
-      lowered += 'k';
-      at += kelvinSign.size();
-    } else if (text.substr(at, capitalIWithDot.size()) == capitalIWithDot) {
-      lowered += "i\xCC\x87";
-      at += capitalIWithDot.size();
-    } else {
-      const char c = text[at++];
-      lowered += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    }
+  if (std::optional<std::string> lowered = lowercasedText(text))
+    return std::move(*lowered);
+  std::string lowered(text);
+  for (char& c : lowered) {
+    if (c >= 'A' && c <= 'Z')
+      c = static_cast<char>(c - 'A' + 'a');
   }
   return lowered;
 }

@@ -1,14 +1,11 @@
 #include "windows/window_lookup.h"
 
-#include <utf8proc.h>
-
 #include <algorithm>
-#include <cstdlib>
-#include <memory>
 #include <optional>
 #include <string>
 
 #include "cli/tool_error.h"
+#include "platform/unicode_text.h"
 #include "windows/registry_memo.h"
 #include "windows/usable_windows.h"
 
@@ -33,19 +30,6 @@ bool isAscii(std::string_view text) {
                      [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// The text in Unicode normalization form C, or nothing when it is not valid UTF-8.
-std::optional<std::string> composedForm(std::string_view text) {
-  utf8proc_uint8_t* composed = nullptr;
-  const utf8proc_ssize_t length =
-      utf8proc_map(reinterpret_cast<const utf8proc_uint8_t*>(text.data()),
-                   static_cast<utf8proc_ssize_t>(text.size()), &composed,
-                   static_cast<utf8proc_option_t>(UTF8PROC_STABLE | UTF8PROC_COMPOSE));
-  const std::unique_ptr<utf8proc_uint8_t, decltype(&std::free)> owned(composed, &std::free);
-  if (length < 0)
-    return std::nullopt;
-  return std::string(reinterpret_cast<const char*>(composed), static_cast<std::size_t>(length));
-}
-
 // Two spellings of the same characters (a precomposed letter or a letter with a combining mark,
 // the Kelvin sign or K) name the same application. ASCII text has only one spelling, so only
 // text with other characters is normalised; text that is not UTF-8 is compared byte for byte.
@@ -54,8 +38,8 @@ bool canonicallyEqual(std::string_view a, std::string_view b) {
     return true;
   if (isAscii(a) && isAscii(b))
     return false;
-  const std::optional<std::string> composedA = composedForm(a);
-  const std::optional<std::string> composedB = composedForm(b);
+  const std::optional<std::string> composedA = composedText(a);
+  const std::optional<std::string> composedB = composedText(b);
   return composedA && composedB && *composedA == *composedB;
 }
 

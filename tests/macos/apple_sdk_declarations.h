@@ -18,8 +18,10 @@
 
 #if defined(__OBJC__)
 #define APPLE_SDK_BRIDGED(type) __attribute__((objc_bridge(type)))
+#define APPLE_SDK_BRIDGED_MUTABLE(type) __attribute__((objc_bridge_mutable(type)))
 #else
 #define APPLE_SDK_BRIDGED(type)
+#define APPLE_SDK_BRIDGED_MUTABLE(type)
 #endif
 
 // ---------------------------------------------------------------------------------------------
@@ -45,7 +47,15 @@ static inline CFRange CFRangeMake(CFIndex loc, CFIndex len) {  // .../cfrangemak
   return range;
 }
 
+typedef unsigned long CFOptionFlags;  // .../cfoptionflags: UInt (64-bit platforms)
+
+typedef const struct APPLE_SDK_BRIDGED(id) __CFAllocator* CFAllocatorRef;  // .../cfallocator
+extern const CFAllocatorRef kCFAllocatorDefault;  // .../kcfallocatordefault
+
 typedef const struct APPLE_SDK_BRIDGED(NSString) __CFString* CFStringRef;  // .../cfstring
+typedef struct APPLE_SDK_BRIDGED_MUTABLE(NSMutableString)
+    __CFString* CFMutableStringRef;                                        // .../cfmutablestring
+typedef const struct APPLE_SDK_BRIDGED(NSLocale) __CFLocale* CFLocaleRef;  // .../cflocale
 typedef const struct APPLE_SDK_BRIDGED(NSArray) __CFArray* CFArrayRef;     // .../cfarray
 typedef const struct APPLE_SDK_BRIDGED(NSDictionary)
     __CFDictionary* CFDictionaryRef;                                         // .../cfdictionary
@@ -77,6 +87,27 @@ CFIndex CFStringGetBytes(CFStringRef theString, CFRange range, CFStringEncoding 
                          UInt8 lossByte, Boolean isExternalRepresentation, UInt8* buffer,
                          CFIndex maxBufLen,
                          CFIndex* usedBufLen);  // .../cfstringgetbytes(_:_:_:_:_:_:_:_:)
+CFStringRef CFStringCreateWithBytes(
+    CFAllocatorRef alloc, const UInt8* bytes, CFIndex numBytes, CFStringEncoding encoding,
+    Boolean isExternalRepresentation);  // .../cfstringcreatewithbytes(_:_:_:_:_:)
+CFMutableStringRef CFStringCreateMutableCopy(
+    CFAllocatorRef alloc, CFIndex maxLength,
+    CFStringRef theString);       // .../cfstringcreatemutablecopy(_:_:_:)
+typedef enum : CFOptionFlags {    // .../cfstringcompareflags
+  kCFCompareCaseInsensitive = 1,  // .../cfstringcompareflags/comparecaseinsensitive
+} CFStringCompareFlags;
+typedef enum : CFIndex {             // .../cfstringnormalizationform
+  kCFStringNormalizationFormD = 0,   // .../cfstringnormalizationform/d
+  kCFStringNormalizationFormKD = 1,  // .../cfstringnormalizationform/kd
+  kCFStringNormalizationFormC = 2,   // .../cfstringnormalizationform/c
+  kCFStringNormalizationFormKC = 3,  // .../cfstringnormalizationform/kc
+} CFStringNormalizationForm;
+void CFStringLowercase(CFMutableStringRef theString,
+                       CFLocaleRef locale);  // .../cfstringlowercase(_:_:)
+void CFStringFold(CFMutableStringRef theString, CFStringCompareFlags theFlags,
+                  CFLocaleRef theLocale);  // .../cfstringfold(_:_:_:)
+void CFStringNormalize(CFMutableStringRef theString,
+                       CFStringNormalizationForm theForm);  // .../cfstringnormalize(_:_:)
 
 typedef enum : CFIndex {     // .../cfnumbertype
   kCFNumberSInt64Type = 4,   // .../cfnumbertype/sint64type
@@ -106,6 +137,25 @@ struct CGRect {  // .../cgrect
   CGSize size;
 };
 typedef struct CGRect CGRect;
+}  // extern "C"
+#endif
+
+// ---------------------------------------------------------------------------------------------
+// The Darwin C library's locale-taking functions (man xlocale, man strtod_l). <xlocale.h> declares
+// the <stdlib.h> ones only when <stdlib.h> came first. The checking machine's own <stdlib.h> is
+// used; glibc's may already have locale_t, and a strtod_l that refuses the null locale Darwin's
+// takes for "C", so Darwin's is declared under a name of its own.
+#if defined(APPLE_SDK_WANT_XLOCALE) && !defined(APPLE_SDK_XLOCALE_DECLARED)
+#define APPLE_SDK_XLOCALE_DECLARED
+extern "C" {
+#if !defined(_BITS_TYPES_LOCALE_T_H)
+typedef struct _xlocale* locale_t;  // _xlocale.h
+#endif
+#define LC_C_LOCALE ((locale_t)NULL)  // the "C" locale, without newlocale
+#if defined(_STDLIB_H_) || defined(_STDLIB_H)
+#define strtod_l apple_sdk_strtod_l
+double apple_sdk_strtod_l(const char*, char**, locale_t);  // xlocale/_stdlib.h: strtod_l
+#endif
 }  // extern "C"
 #endif
 

@@ -93,10 +93,11 @@ TEST(IsUsable, MistypedBoundsMakeNoRecordAndSoNoUsableWindow) {
   EXPECT_FALSE(usable(with(windowEntry(1, 0, 0), kCGWindowNumber, stringValue("1"))));
 }
 
-TEST(LowercasedForMatching, LowersAsciiAndTheTwoCapitalsThatLowerIntoAscii) {
-  // K, Kelvin sign, dotted capital I, then characters whose lower case is not ASCII (kept).
+TEST(LowercasedForMatching, LowersFullyAndTextThatIsNotUtf8InItsAsciiLetters) {
+  // K, Kelvin sign, dotted capital I (two characters in lower case), E acute, Angstrom sign.
   EXPECT_EQ(lowercasedForMatching("AzK\xE2\x84\xAA\xC4\xB0\xC3\x89\xE2\x84\xAB"),
-            "azkki\xCC\x87\xC3\x89\xE2\x84\xAB");
+            "azkki\xCC\x87\xC3\xA9\xC3\xA5");
+  EXPECT_EQ(lowercasedForMatching("COM.APPLE.DOCK\xFF\xC3\x89"), "com.apple.dock\xFF\xC3\x89");
 }
 
 TEST(Listings, ListIsTheUsableSubsetOfListAllInSnapshotOrder) {
