@@ -26,8 +26,8 @@ for arch in arm64 x86_64; do
   build="$out/$arch"
   cmake -S . -B "$build" -G Ninja --toolchain cmake/macos-cross.cmake \
     -DORVANE_MACOS_SDK="$sdk" -DORVANE_LLVM_SUFFIX="$suffix" -DCMAKE_OSX_ARCHITECTURES="$arch" \
-    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DORVANE_BUILD_TESTS=OFF \
-    -DORVANE_WERROR=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DORVANE_WERROR=ON
   nice -n 10 cmake --build "$build" -j2
   slices+=("$build/src/OrvaneScreenTool")
 done
