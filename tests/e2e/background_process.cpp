@@ -13,7 +13,6 @@
 #include <stdexcept>
 #include <thread>
 
-
 namespace orvane::testing {
 
 namespace {
