@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <thread>
 
+
 namespace orvane::testing {
 
 namespace {
