@@ -61,6 +61,21 @@ TEST_F(BareServer, MappedWindowsAreOnScreenWhateverTheirHintsSay) {
   EXPECT_EQ(ids, (std::vector<xcb_window_t>{everywhere, current, elsewhere, iconic, hidden}));
 }
 
+// Managers keep windows just beyond the edges of the 1280x800 screen to notice the pointer there.
+TEST_F(BareServer, WindowsWhollyBeyondTheScreenAreNotOnIt) {
+  const xcb_window_t right = desktop.openTestWindow({"--geometry", "1x800+1280+0"});
+  const xcb_window_t below = desktop.openTestWindow({"--geometry", "1280x1+0+800"});
+  const xcb_window_t corner = desktop.openTestWindow({"--geometry", "10x10+-9+-9"});
+  // On screen by its right border alone.
+  const xcb_window_t bordered =
+      desktop.openTestWindow({"--geometry", "10x10+-13+0", "--border", "2"});
+  std::vector<xcb_window_t> ids;
+  for (const ListedWindow& window : listed())
+    ids.push_back(window.windowId);
+  EXPECT_EQ(ids, (std::vector<xcb_window_t>{bordered, corner}));
+  (void)right, (void)below;
+}
+
 TEST_F(BareServer, ProcessIdComesFromNetWmPidOnlyWhenItIsSound) {
   EXPECT_EQ(only({"--class", "a\\x00Own"}).bundleId, "orvane_testwin");
   EXPECT_EQ(only({"--class", "a\\x00Own", "--no-pid"}).bundleId, "");
