@@ -113,6 +113,8 @@ frame or
   handle
 )");
   EXPECT_EQ(fluxbox.clients(), (Clients{{"toolbar", "-"}, {"frame", "client"}}));
+  // The frames and the toolbar's top are read with the listed clients; then two levels below it.
+  EXPECT_EQ(fluxbox.roundTrips, 3);
   // i3: one override-redirect frame per client, the tab bar of a tabbed container beside them.
   RecordedTree i3(R"(
 tabbar or

@@ -33,13 +33,13 @@ struct Climb {
   xcb_window_t parent;
 };
 
-// Places the listed clients in their top-levels and returns the best client found for each
-// top-level reached. A client whose parent is not yet a top-level climbs one level per round trip.
+// Places the listed clients, as first read, in their top-levels and returns the best client found
+// for each top-level reached. A client whose parent is not yet a top-level climbs one level per
+// round trip.
 std::map<xcb_window_t, std::optional<Candidate>> climbFromListedClients(
     TreeReader& reader, xcb_window_t root, std::span<const xcb_window_t> listedClients,
-    const std::map<xcb_window_t, TopLevel*>& topLevels) {
+    std::span<const TreeNode> nodes, const std::map<xcb_window_t, TopLevel*>& topLevels) {
   std::map<xcb_window_t, std::optional<Candidate>> found;
-  const std::vector<TreeNode> nodes = reader.read(listedClients);
   std::vector<Climb> climbs;
   for (std::size_t index = 0; index < listedClients.size(); ++index) {
     const TreeNode& node = nodes[index];
@@ -80,27 +80,39 @@ struct Search {
   std::optional<Candidate> best;
 };
 
-// Looks level by level below the top-levels the climb did not settle, all of them together.
+// Takes the answers for the search's level and moves it one level down; returns where the next
+// search's answers begin.
+std::span<const TreeNode> takeLevel(Search& search, std::span<const TreeNode> nodes) {
+  std::vector<xcb_window_t> children;
+  for (std::size_t index = 0; index < search.level.size(); ++index) {
+    const TreeNode& node = nodes[index];
+    if (node.hasWmState)
+      offer(search.best, {search.level[index], node.wmState, node.viewable});
+    children.insert(children.end(), node.children.begin(), node.children.end());
+  }
+  const std::size_t taken = search.level.size();
+  search.level = std::move(children);
+  if (search.best)
+    settle(*search.topLevel, *search.best);
+  return nodes.subspan(taken);
+}
+
+void dropFinished(std::vector<Search>& searches) {
+  std::erase_if(searches, [](const Search& s) { return s.best || s.level.empty(); });
+}
+
+// Looks level by level below the top-levels the climb did not settle, all of them together,
+// from the level below the top-levels.
 void searchFromTheTop(TreeReader& reader, std::vector<Search> searches) {
-  for (int depth = 0; depth <= clientSearchDepth && !searches.empty(); ++depth) {
+  for (int depth = 1; depth <= clientSearchDepth && !searches.empty(); ++depth) {
     std::vector<xcb_window_t> windows;
     for (const Search& search : searches)
       windows.insert(windows.end(), search.level.begin(), search.level.end());
     const std::vector<TreeNode> nodes = reader.read(windows);
-    auto node = nodes.begin();
-    for (Search& search : searches) {
-      std::vector<xcb_window_t> children;
-      for (const xcb_window_t window : search.level) {
-        if (node->hasWmState)
-          offer(search.best, {window, node->wmState, node->viewable});
-        children.insert(children.end(), node->children.begin(), node->children.end());
-        ++node;
-      }
-      search.level = std::move(children);
-      if (search.best)
-        settle(*search.topLevel, *search.best);
-    }
-    std::erase_if(searches, [](const Search& s) { return s.best || s.level.empty(); });
+    std::span<const TreeNode> rest = nodes;
+    for (Search& search : searches)
+      rest = takeLevel(search, rest);
+    dropFinished(searches);
   }
 }
 
@@ -113,18 +125,28 @@ void findClients(TreeReader& reader, xcb_window_t root, std::span<const xcb_wind
     byWindow[topLevel.window] = &topLevel;
   if (byWindow.empty())
     return;
-  std::map<xcb_window_t, std::optional<Candidate>> climbed;
-  if (!listedClients.empty())
-    climbed = climbFromListedClients(reader, root, listedClients, byWindow);
+  // The first round trip asks about the listed clients and the top-levels themselves together.
+  std::vector<xcb_window_t> first(listedClients.begin(), listedClients.end());
+  for (const TopLevel& topLevel : topLevels)
+    first.push_back(topLevel.window);
+  const std::vector<TreeNode> nodes = reader.read(first);
+  const std::span<const TreeNode> listedNodes(nodes.data(), listedClients.size());
+  std::span<const TreeNode> topLevelNodes =
+      std::span<const TreeNode>(nodes).subspan(listedClients.size());
+  const auto climbed = climbFromListedClients(reader, root, listedClients, listedNodes, byWindow);
   std::vector<Search> searches;
   for (TopLevel& topLevel : topLevels) {
     const auto found = climbed.find(topLevel.window);
     // A listed client that is hidden may share its frame with an unlisted one that is shown.
-    if (found != climbed.end() && found->second->viewable)
+    if (found != climbed.end() && found->second->viewable) {
       settle(topLevel, *found->second);
-    else
-      searches.push_back({&topLevel, {topLevel.window}, std::nullopt});
+      topLevelNodes = topLevelNodes.subspan(1);
+      continue;
+    }
+    searches.push_back({&topLevel, {topLevel.window}, std::nullopt});
+    topLevelNodes = takeLevel(searches.back(), topLevelNodes);
   }
+  dropFinished(searches);
   searchFromTheTop(reader, std::move(searches));
 }
 

@@ -39,7 +39,8 @@ class TreeReader {
 // which asks little of the server; only the top-levels left over are searched from the top
 // down, since a frame holds many decoration windows. Override-redirect top-levels are searched
 // too: some managers (fluxbox, icewm, i3) make their frames override-redirect. Each step asks
-// about all windows at once, so the round trips do not grow with the number of windows.
+// about all windows at once (the first about the listed clients and the top-levels together),
+// so the round trips do not grow with the number of windows.
 void findClients(TreeReader& reader, xcb_window_t root, std::span<const xcb_window_t> listedClients,
                  std::vector<TopLevel>& topLevels);
 
