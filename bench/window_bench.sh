@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Window queries side by side with their peers, on a private virtual desktop (Xvfb and openbox)
-# holding N windows, for each N given (default: 10 100). Prints medians, ratios and peak memory.
+# Window queries side by side with their peers, on a private virtual desktop (Xvfb and a window
+# manager) holding N windows, for each N given (default: 10 100) under each manager in MANAGERS
+# (default: openbox fluxbox icewm xfwm4 kwin_x11 i3). Prints medians, ratios and peak memory.
 #   bench/window_bench.sh [N...]      RUNS=60 by default; BUILD_DIR=build-bench
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,25 +30,28 @@ fill_desktop() {
   wait_until 60 window_count_at_least "$count"
 }
 
-for count in "${counts[@]}"; do
-  start_bare_desktop >/dev/null
-  fill_desktop "$count"
-  echo
-  echo "## $count windows ($runs interleaved runs each, $(nproc) cores)"
-  echo
-  "$build/bench/bench_runner" --runs "$runs" \
-    --ratio "list/wmctrl -lGpx" --ratio "list/xprop -root" \
-    --ratio "frontmost/wmctrl -lGpx" --ratio "frontmost/xprop -root" \
-    --ratio "usage error/plain C++ process" \
-    "plain C++ process" "$build/bench/print_empty_object" \
-    "usage error" "$tool" \
-    "list" "$tool list" \
-    "list-all" "$tool list-all" \
-    "frontmost" "$tool frontmost" \
-    "window-at-point" "$tool window-at-point 10 10" \
-    "window-for-bundle" "$tool window-for-bundle xterm" \
-    "wmctrl -lGpx" "wmctrl -lGpx" \
-    "xprop -root" "xprop -root _NET_ACTIVE_WINDOW" \
-    "xdotool getactivewindow" "xdotool getactivewindow"
-  stop_private_desktop
+read -r -a managers <<<"${MANAGERS:-openbox fluxbox icewm xfwm4 kwin_x11 i3}"
+for manager in "${managers[@]}"; do
+  for count in "${counts[@]}"; do
+    start_bare_desktop "$manager" >/dev/null
+    fill_desktop "$count"
+    echo
+    echo "## $manager, $count windows ($runs interleaved runs each, $(nproc) cores)"
+    echo
+    "$build/bench/bench_runner" --runs "$runs" \
+      --ratio "list/wmctrl -lGpx" --ratio "list/xprop -root" \
+      --ratio "frontmost/wmctrl -lGpx" --ratio "frontmost/xprop -root" \
+      --ratio "usage error/plain C++ process" \
+      "plain C++ process" "$build/bench/print_empty_object" \
+      "usage error" "$tool" \
+      "list" "$tool list" \
+      "list-all" "$tool list-all" \
+      "frontmost" "$tool frontmost" \
+      "window-at-point" "$tool window-at-point 10 10" \
+      "window-for-bundle" "$tool window-for-bundle xterm" \
+      "wmctrl -lGpx" "wmctrl -lGpx" \
+      "xprop -root" "xprop -root _NET_ACTIVE_WINDOW" \
+      "xdotool getactivewindow" "xdotool getactivewindow"
+    stop_private_desktop
+  done
 done

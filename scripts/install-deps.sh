@@ -24,6 +24,8 @@ test_packages=(
   googletest libgtest-dev clang libclang-rt-dev
   wmctrl xdotool locales man-db debootstrap
   xfonts-base fonts-noto-mono
+  # The window managers the end-to-end window tests run under (openbox is in the run set).
+  fluxbox icewm xfwm4 kwin-x11 i3-wm
 )
 
 packages=("${build_packages[@]}")

@@ -1,6 +1,6 @@
 # Sourced by scripts that need an X desktop when there is none. `start_private_desktop` starts
-# Xvfb on a free display with openbox and two real application windows; `start_bare_desktop`
-# only the server and the window manager. DISPLAY then names the new server, and everything
+# Xvfb on a free display with openbox and two real application windows; `start_bare_desktop
+# [manager]` only the server and a window manager (openbox unless named). DISPLAY then names the new server, and everything
 # started here is stopped when the script exits (or by `stop_private_desktop`).
 
 desktop_pids=()
@@ -40,6 +40,46 @@ start_client() {
   desktop_pids+=($!)
 }
 
+# Starts a window manager on DISPLAY: openbox (the default), fluxbox, icewm, xfwm4, kwin_x11 or i3,
+# and waits until it manages windows.
+start_window_manager() {
+  local manager=${1:-openbox}
+  if [ "$manager" = openbox ]; then
+    # Openbox runs its startup command once it manages the screen; windows mapped before that
+    # could be left unmanaged.
+    start_client openbox --startup "xprop -root -f ORVANE_DESKTOP_READY 32c -set ORVANE_DESKTOP_READY 1"
+    wait_until 10 sh -c 'xprop -root ORVANE_DESKTOP_READY | grep -q "= 1"'
+    return
+  fi
+  local program
+  program=$(command -v "$manager") || { echo "$manager is not installed" >&2; return 1; }
+  case "$manager" in
+    xfwm4 | kwin_x11)
+      # Both want a session bus. kwin runs from a copy, which carries no file capabilities: many
+      # containers refuse to start a program that has them.
+      if [ "$manager" = kwin_x11 ]; then
+        cp "$program" "$desktop_dir/kwin_x11" && program=$desktop_dir/kwin_x11
+      fi
+      # A bus of the desktop's own, stopped with it (dbus-run-session would leave its bus behind
+      # when stopped), and no accessibility bus, which would outlive it too.
+      start_client dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$desktop_dir/bus"
+      wait_until 10 test -s "$desktop_dir/bus"
+      DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$desktop_dir/bus") NO_AT_BRIDGE=1 start_client "$program"
+      ;;
+    i3)
+      printf 'font pango:DejaVu Sans Mono 8\ndefault_border normal 2\n' >"$desktop_dir/i3.conf"
+      start_client "$program" -c "$desktop_dir/i3.conf"
+      ;;
+    *) start_client "$program" ;;
+  esac
+  wait_until 60 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+  # A window mapped while the manager still starts may stay unmanaged: wait for one it manages.
+  start_client xlogo -geometry 100x100+0+0 -title "orvane desktop ready"
+  wait_until 60 sh -c 'wmctrl -l | grep -q "orvane desktop ready"'
+  kill "${desktop_pids[-1]}" 2>/dev/null || true
+  wait_until 10 sh -c '! wmctrl -l | grep -q "orvane desktop ready"'
+}
+
 start_bare_desktop() {
   desktop_dir=$(mktemp -d)
   trap stop_private_desktop EXIT
@@ -49,10 +89,7 @@ start_bare_desktop() {
   wait_until 10 test -s "$desktop_dir/display"
   export DISPLAY=":$(head -n1 "$desktop_dir/display")"
   echo "==> private desktop on DISPLAY=$DISPLAY"
-  # Openbox runs its startup command once it manages the screen; windows mapped before that
-  # could be left unmanaged.
-  start_client openbox --startup "xprop -root -f ORVANE_DESKTOP_READY 32c -set ORVANE_DESKTOP_READY 1"
-  wait_until 10 sh -c 'xprop -root ORVANE_DESKTOP_READY | grep -q "= 1"'
+  start_window_manager "${1:-openbox}"
 }
 
 start_private_desktop() {

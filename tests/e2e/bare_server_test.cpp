@@ -45,7 +45,9 @@ TEST_F(BareServer, TopLevelWindowsAreListedFrontToBackWithTheirBorders) {
             std::tuple(10.0, 20.0, 410.0, 310.0));
 }
 
-TEST_F(BareServer, HiddenAndOtherDesktopWindowsAreOffScreenThoughMapped) {
+// Hints that a window is off screen do not outweigh the server, which shows it: kwin keeps windows
+// of other desktops mapped, i3 its background tabs.
+TEST_F(BareServer, MappedWindowsAreOnScreenWhateverTheirHintsSay) {
   desktop.probe().setRootCardinal("_NET_CURRENT_DESKTOP", 2);
   const xcb_window_t hidden = desktop.openTestWindow({"--state", "HIDDEN"});
   const xcb_window_t iconic = desktop.openTestWindow({"--wm-state", "3"});
@@ -56,8 +58,22 @@ TEST_F(BareServer, HiddenAndOtherDesktopWindowsAreOffScreenThoughMapped) {
   std::vector<xcb_window_t> ids;
   for (const ListedWindow& window : windows)
     ids.push_back(window.windowId);
-  EXPECT_EQ(ids, (std::vector<xcb_window_t>{everywhere, current}));
-  (void)hidden, (void)iconic, (void)elsewhere;
+  EXPECT_EQ(ids, (std::vector<xcb_window_t>{everywhere, current, elsewhere, iconic, hidden}));
+}
+
+// Managers keep windows just beyond the edges of the 1280x800 screen to notice the pointer there.
+TEST_F(BareServer, WindowsWhollyBeyondTheScreenAreNotOnIt) {
+  const xcb_window_t right = desktop.openTestWindow({"--geometry", "1x800+1280+0"});
+  const xcb_window_t below = desktop.openTestWindow({"--geometry", "1280x1+0+800"});
+  const xcb_window_t corner = desktop.openTestWindow({"--geometry", "10x10+-9+-9"});
+  // On screen by its right border alone.
+  const xcb_window_t bordered =
+      desktop.openTestWindow({"--geometry", "10x10+-13+0", "--border", "2"});
+  std::vector<xcb_window_t> ids;
+  for (const ListedWindow& window : listed())
+    ids.push_back(window.windowId);
+  EXPECT_EQ(ids, (std::vector<xcb_window_t>{bordered, corner}));
+  (void)right, (void)below;
 }
 
 TEST_F(BareServer, ProcessIdComesFromNetWmPidOnlyWhenItIsSound) {

@@ -13,12 +13,17 @@
 namespace orvane::testing {
 
 struct DesktopOptions {
-  bool windowManager = true;      // openbox
-  bool resourceExtension = true;  // the X Resource extension, which names a client's process
+  bool windowManager = true;        // the one named by manager
+  bool resourceExtension = true;    // the X Resource extension, which names a client's process
+  std::string manager = "openbox";  // one of windowManagers()
 };
 
-// A private X server (Xvfb on a display of its own choosing), optionally with openbox, and the
-// clients a test opens on it; all of them end with the object.
+// The window managers the desktop can run, by the name of their program.
+const std::vector<std::string>& windowManagers();
+
+// A private X server (Xvfb on a display of its own choosing), optionally with a window manager,
+// and the clients a test opens on it; all of them end with the object. A manager that is not
+// installed, or does not start managing windows, is a failure.
 class VirtualDesktop {
  public:
   explicit VirtualDesktop(DesktopOptions options = {});
@@ -46,12 +51,17 @@ class VirtualDesktop {
 
  private:
   void waitUntilShown(xcb_window_t window, bool framed);
+  void startWindowManager();
+  // Managed: the manager has set WM_STATE and put the window in a frame of its own.
+  bool isFramed(xcb_window_t window) const;
+  std::vector<std::string> sessionBus();
 
   DesktopOptions options_;
   std::unique_ptr<BackgroundProcess> server_;
   std::string display_;
   std::unique_ptr<XProbe> probe_;
   std::vector<std::unique_ptr<BackgroundProcess>> clients_;
+  std::vector<std::string> scratchFiles_;
 };
 
 std::string hexId(xcb_window_t window);

@@ -1,5 +1,6 @@
 #include "x_probe.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -83,7 +84,32 @@ std::optional<xcb_window_t> XProbe::clientNamed(const std::string& title) const 
   return std::nullopt;
 }
 
+std::optional<xcb_window_t> XProbe::topLevelOf(xcb_window_t window) const {
+  for (;;) {
+    const auto tree =
+        owned(xcb_query_tree_reply(connection_, xcb_query_tree(connection_, window), nullptr));
+    if (!tree)
+      return std::nullopt;
+    if (tree->parent == root_)
+      return window;
+    window = tree->parent;
+  }
+}
+
 std::optional<Box> XProbe::frameOf(xcb_window_t client) const {
+  const auto topLevel = topLevelOf(client);
+  if (!topLevel)
+    return std::nullopt;
+  const auto geometry =
+      owned(xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, *topLevel), nullptr));
+  if (!geometry)
+    return std::nullopt;
+  const double border = 2.0 * geometry->border_width;
+  return Box{double(geometry->x), double(geometry->y), geometry->width + border,
+             geometry->height + border};
+}
+
+std::optional<Box> XProbe::announcedFrameOf(xcb_window_t client) const {
   const auto extents = cardinals(client, "_NET_FRAME_EXTENTS");
   const auto geometry =
       owned(xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, client), nullptr));
@@ -103,9 +129,50 @@ std::optional<xcb_window_t> XProbe::activeWindow() const {
   return active.front();
 }
 
+std::optional<xcb_window_t> XProbe::clientWithin(xcb_window_t topLevel) const {
+  // Breadth first, a few levels down: the client nearest the top, a shown one before a hidden one.
+  std::vector<xcb_window_t> level = {topLevel};
+  for (int depth = 0; depth < 6 && !level.empty(); ++depth) {
+    xcb_window_t hidden = 0;
+    std::vector<xcb_window_t> next;
+    for (const xcb_window_t window : level) {
+      if (hasProperty(window, "WM_STATE")) {
+        if (isViewable(window))
+          return window;
+        hidden = hidden != 0 ? hidden : window;
+      }
+      const auto below =
+          owned(xcb_query_tree_reply(connection_, xcb_query_tree(connection_, window), nullptr));
+      if (below) {
+        const xcb_window_t* children = xcb_query_tree_children(below.get());
+        next.insert(next.end(), children, children + xcb_query_tree_children_length(below.get()));
+      }
+    }
+    if (hidden != 0)
+      return hidden;
+    level = std::move(next);
+  }
+  return std::nullopt;
+}
+
 std::vector<xcb_window_t> XProbe::stackingFrontToBack() const {
-  auto stacking = windows(root_, "_NET_CLIENT_LIST_STACKING");
-  return {stacking.rbegin(), stacking.rend()};
+  const auto tree =
+      owned(xcb_query_tree_reply(connection_, xcb_query_tree(connection_, root_), nullptr));
+  if (!tree)
+    return {};
+  const xcb_window_t* children = xcb_query_tree_children(tree.get());
+  std::vector<xcb_window_t> stacking;
+  for (int index = xcb_query_tree_children_length(tree.get()) - 1; index >= 0; --index) {
+    if (!isViewable(children[index]))
+      continue;
+    stacking.push_back(clientWithin(children[index]).value_or(children[index]));
+  }
+  return stacking;
+}
+
+void XProbe::destroy(xcb_window_t window) const {
+  xcb_destroy_window(connection_, window);
+  std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
 }
 
 void XProbe::setRootCardinal(const std::string& property, std::uint32_t value) const {

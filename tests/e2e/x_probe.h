@@ -11,6 +11,7 @@ namespace orvane::testing {
 
 struct Box {
   double x, y, width, height;
+  bool operator==(const Box&) const = default;
 };
 
 // The test's own view of an X server, to wait for conditions and to learn what the tool should
@@ -35,12 +36,20 @@ class XProbe {
 
   // The managed window (in _NET_CLIENT_LIST) whose _NET_WM_NAME or WM_NAME is title.
   std::optional<xcb_window_t> clientNamed(const std::string& title) const;
-  // The window manager's frame around a managed window, from the window's position on the root
-  // and _NET_FRAME_EXTENTS; nothing until the manager has set the extents.
+  // The child of the root that holds a window (the manager's frame, or the window itself).
+  std::optional<xcb_window_t> topLevelOf(xcb_window_t window) const;
+  // The outer extent of that top-level, its X border included: the frame as the server has it.
   std::optional<Box> frameOf(xcb_window_t client) const;
+  // The frame as the manager announces it: the window's position on the root and
+  // _NET_FRAME_EXTENTS; nothing when the manager sets no extents.
+  std::optional<Box> announcedFrameOf(xcb_window_t client) const;
   std::optional<xcb_window_t> activeWindow() const;
-  // Managed windows, front first.
+  // The window with WM_STATE in a top-level: the shallowest, a viewable one before the others.
+  std::optional<xcb_window_t> clientWithin(xcb_window_t topLevel) const;
+  // The viewable children of the root, front first, as the server stacks them, each as the
+  // client within it, else as itself.
   std::vector<xcb_window_t> stackingFrontToBack() const;
+  void destroy(xcb_window_t window) const;
 
   void setRootCardinal(const std::string& property, std::uint32_t value) const;
 

@@ -1,170 +1,153 @@
 #include "platform/x11/x11_client_search.h"
 
 #include <map>
-#include <set>
-
-#include "platform/x11/x11_properties.h"
 
 namespace orvane::x11 {
 
 namespace {
 
-// The search under one top-level: the windows of the level being looked at.
-struct Search {
-  TopLevel* topLevel;
-  std::vector<xcb_window_t> level;
-  std::vector<xcb_get_property_cookie_t> wmStates;
-  std::vector<xcb_query_tree_cookie_t> trees;
-  bool found = false;
+// The best client found so far for one top-level: a shown one beats a hidden one, an earlier
+// one a later one of the same kind.
+struct Candidate {
+  xcb_window_t window = 0;
+  std::optional<std::uint32_t> wmState;
+  bool viewable = false;
 };
 
-void askWmStates(xcb_connection_t* xcb, const Atoms& atoms, Search& search) {
-  search.wmStates.clear();
-  for (const xcb_window_t window : search.level)
-    search.wmStates.push_back(xcb_get_property(xcb, 0, window, atoms.wmState, XCB_ATOM_ANY, 0, 2));
+void offer(std::optional<Candidate>& best, const Candidate& candidate) {
+  if (!best || (candidate.viewable && !best->viewable))
+    best = candidate;
 }
 
-void askTrees(xcb_connection_t* xcb, Search& search) {
-  search.trees.clear();
-  for (const xcb_window_t window : search.level)
-    search.trees.push_back(xcb_query_tree(xcb, window));
-}
-
-// The first window of the level with WM_STATE becomes the client. Every reply is taken, so that
-// none is left waiting in the queue.
-void takeWmStates(Connection& connection, const Atoms& atoms, Search& search) {
-  for (std::size_t index = 0; index < search.wmStates.size(); ++index) {
-    const auto reply = connection.reply<xcb_get_property_reply_t>(search.wmStates[index].sequence);
-    const PropertyView wmState = viewOf(reply.get());
-    if (!search.found && wmState.type != XCB_ATOM_NONE) {
-      search.found = true;
-      search.topLevel->client = search.level[index];
-      search.topLevel->clientWmState = wmStateValue(wmState, atoms.wmState);
-    }
-  }
-}
-
-// Replaces the level by the children of its windows.
-void takeTrees(Connection& connection, Search& search) {
-  std::vector<xcb_window_t> children;
-  for (const xcb_query_tree_cookie_t cookie : search.trees) {
-    const auto tree = connection.reply<xcb_query_tree_reply_t>(cookie.sequence);
-    if (!tree)
-      continue;
-    const xcb_window_t* first = xcb_query_tree_children(tree.get());
-    children.insert(children.end(), first, first + xcb_query_tree_children_length(tree.get()));
-  }
-  search.level = std::move(children);
+void settle(TopLevel& topLevel, const Candidate& client) {
+  topLevel.client = client.window;
+  topLevel.clientWmState = client.wmState;
+  topLevel.managed = true;
+  topLevel.clientShown = client.viewable;
 }
 
 // One listed client on its way up to the top-level that holds it.
 struct Climb {
-  xcb_window_t client;
-  xcb_window_t window;  // the window whose parent is asked next
-  bool hasWmState;
-  std::optional<std::uint32_t> wmState;
-  xcb_query_tree_cookie_t tree{};
+  Candidate client;
+  xcb_window_t window;  // the window whose parent is known
+  xcb_window_t parent;
 };
 
-// Places the listed clients in their top-levels and returns the top-levels so settled. A client
-// whose parent is not yet a top-level climbs one level per round trip, at most
-// clientSearchDepth levels.
-std::set<xcb_window_t> placeListedClients(Connection& connection, const Atoms& atoms,
-                                          std::span<const xcb_window_t> listedClients,
-                                          std::vector<TopLevel>& topLevels) {
-  std::map<xcb_window_t, TopLevel*> managed;
-  for (TopLevel& topLevel : topLevels) {
-    if (!topLevel.overrideRedirect)
-      managed[topLevel.window] = &topLevel;
-  }
-  std::set<xcb_window_t> settled;
-  if (listedClients.empty() || managed.empty())
-    return settled;
-  xcb_connection_t* xcb = connection.get();
+// Places the listed clients, as first read, in their top-levels and returns the best client found
+// for each top-level reached. A client whose parent is not yet a top-level climbs one level per
+// round trip.
+std::map<xcb_window_t, std::optional<Candidate>> climbFromListedClients(
+    TreeReader& reader, xcb_window_t root, std::span<const xcb_window_t> listedClients,
+    std::span<const TreeNode> nodes, const std::map<xcb_window_t, TopLevel*>& topLevels) {
+  std::map<xcb_window_t, std::optional<Candidate>> found;
   std::vector<Climb> climbs;
-  std::vector<xcb_get_property_cookie_t> wmStates;
-  for (const xcb_window_t client : listedClients) {
-    climbs.push_back({client, client, false, std::nullopt, xcb_query_tree(xcb, client)});
-    wmStates.push_back(xcb_get_property(xcb, 0, client, atoms.wmState, XCB_ATOM_ANY, 0, 2));
+  for (std::size_t index = 0; index < listedClients.size(); ++index) {
+    const TreeNode& node = nodes[index];
+    // Gone meanwhile, or withdrawn: left to the search from the top.
+    if (node.exists && node.hasWmState)
+      climbs.push_back(
+          {{listedClients[index], node.wmState, node.viewable}, listedClients[index], node.parent});
   }
-  for (std::size_t index = 0; index < climbs.size(); ++index) {
-    const auto reply = connection.reply<xcb_get_property_reply_t>(wmStates[index].sequence);
-    const PropertyView wmState = viewOf(reply.get());
-    climbs[index].hasWmState = wmState.type != XCB_ATOM_NONE;
-    climbs[index].wmState = wmStateValue(wmState, atoms.wmState);
-  }
-  for (int depth = 0; depth <= clientSearchDepth && !climbs.empty(); ++depth) {
-    if (depth > 0) {
-      for (Climb& climb : climbs)
-        climb.tree = xcb_query_tree(xcb, climb.window);
-    }
+  for (int depth = 0; !climbs.empty(); ++depth) {
     std::vector<Climb> higher;
-    for (Climb& climb : climbs) {
-      const auto tree = connection.reply<xcb_query_tree_reply_t>(climb.tree.sequence);
-      if (!tree || !climb.hasWmState)
-        continue;  // gone meanwhile, or withdrawn: left to the search from the top
+    for (const Climb& climb : climbs) {
       // A client that is itself a child of the root is its own top-level.
-      const xcb_window_t holder = tree->parent == tree->root ? climb.window : tree->parent;
-      const auto found = managed.find(holder);
-      if (found != managed.end()) {
-        if (settled.insert(holder).second) {
-          found->second->client = climb.client;
-          found->second->clientWmState = climb.wmState;
-        }
-      } else if (tree->parent != tree->root) {
-        climb.window = tree->parent;
-        higher.push_back(climb);
-      }
+      const xcb_window_t holder = climb.parent == root ? climb.window : climb.parent;
+      if (topLevels.contains(holder))
+        offer(found[holder], climb.client);
+      else if (climb.parent != root && depth < clientSearchDepth)
+        higher.push_back({climb.client, climb.parent, 0});
     }
-    climbs = std::move(higher);
+    if (higher.empty())
+      break;
+    std::vector<xcb_window_t> windows;
+    for (const Climb& climb : higher)
+      windows.push_back(climb.window);
+    const std::vector<TreeNode> parents = reader.read(windows);
+    climbs.clear();
+    for (std::size_t index = 0; index < higher.size(); ++index) {
+      if (parents[index].exists)
+        climbs.push_back({higher[index].client, higher[index].window, parents[index].parent});
+    }
   }
-  return settled;
+  return found;
+}
+
+// The search under one top-level: the windows of the level being looked at.
+struct Search {
+  TopLevel* topLevel;
+  std::vector<xcb_window_t> level;
+  std::optional<Candidate> best;
+};
+
+// Takes the answers for the search's level and moves it one level down; returns where the next
+// search's answers begin.
+std::span<const TreeNode> takeLevel(Search& search, std::span<const TreeNode> nodes) {
+  std::vector<xcb_window_t> children;
+  for (std::size_t index = 0; index < search.level.size(); ++index) {
+    const TreeNode& node = nodes[index];
+    if (node.hasWmState)
+      offer(search.best, {search.level[index], node.wmState, node.viewable});
+    children.insert(children.end(), node.children.begin(), node.children.end());
+  }
+  const std::size_t taken = search.level.size();
+  search.level = std::move(children);
+  if (search.best)
+    settle(*search.topLevel, *search.best);
+  return nodes.subspan(taken);
+}
+
+void dropFinished(std::vector<Search>& searches) {
+  std::erase_if(searches, [](const Search& s) { return s.best || s.level.empty(); });
+}
+
+// Looks level by level below the top-levels the climb did not settle, all of them together,
+// from the level below the top-levels.
+void searchFromTheTop(TreeReader& reader, std::vector<Search> searches) {
+  for (int depth = 1; depth <= clientSearchDepth && !searches.empty(); ++depth) {
+    std::vector<xcb_window_t> windows;
+    for (const Search& search : searches)
+      windows.insert(windows.end(), search.level.begin(), search.level.end());
+    const std::vector<TreeNode> nodes = reader.read(windows);
+    std::span<const TreeNode> rest = nodes;
+    for (Search& search : searches)
+      rest = takeLevel(search, rest);
+    dropFinished(searches);
+  }
 }
 
 }  // namespace
 
-void findClients(Connection& connection, const Atoms& atoms,
-                 std::span<const xcb_window_t> listedClients, std::vector<TopLevel>& topLevels) {
-  if (atoms.wmState == XCB_ATOM_NONE)
+void findClients(TreeReader& reader, xcb_window_t root, std::span<const xcb_window_t> listedClients,
+                 std::vector<TopLevel>& topLevels) {
+  std::map<xcb_window_t, TopLevel*> byWindow;
+  for (TopLevel& topLevel : topLevels)
+    byWindow[topLevel.window] = &topLevel;
+  if (byWindow.empty())
     return;
-  const std::set<xcb_window_t> settled =
-      placeListedClients(connection, atoms, listedClients, topLevels);
-  xcb_connection_t* xcb = connection.get();
+  // The first round trip asks about the listed clients and the top-levels themselves together.
+  std::vector<xcb_window_t> first(listedClients.begin(), listedClients.end());
+  for (const TopLevel& topLevel : topLevels)
+    first.push_back(topLevel.window);
+  const std::vector<TreeNode> nodes = reader.read(first);
+  const std::span<const TreeNode> listedNodes(nodes.data(), listedClients.size());
+  std::span<const TreeNode> topLevelNodes =
+      std::span<const TreeNode>(nodes).subspan(listedClients.size());
+  const auto climbed = climbFromListedClients(reader, root, listedClients, listedNodes, byWindow);
   std::vector<Search> searches;
   for (TopLevel& topLevel : topLevels) {
-    if (!topLevel.overrideRedirect && settled.count(topLevel.window) == 0)
-      searches.push_back({&topLevel, {topLevel.window}, {}, {}});
+    const auto found = climbed.find(topLevel.window);
+    // A listed client that is hidden may share its frame with an unlisted one that is shown.
+    if (found != climbed.end() && found->second->viewable) {
+      settle(topLevel, *found->second);
+      topLevelNodes = topLevelNodes.subspan(1);
+      continue;
+    }
+    searches.push_back({&topLevel, {topLevel.window}, std::nullopt});
+    topLevelNodes = takeLevel(searches.back(), topLevelNodes);
   }
-  const auto dropFinished = [&] {
-    std::erase_if(searches, [](const Search& s) { return s.found || s.level.empty(); });
-  };
-  // The top-levels themselves, with their children asked for at once: under a window manager
-  // they are needed.
-  for (Search& search : searches) {
-    askWmStates(xcb, atoms, search);
-    askTrees(xcb, search);
-  }
-  for (Search& search : searches) {
-    takeWmStates(connection, atoms, search);
-    takeTrees(connection, search);
-  }
-  dropFinished();
-  // Deeper down most windows are decorations without children, so their trees are asked for
-  // only when the client is not among them.
-  for (int depth = 1; depth <= clientSearchDepth && !searches.empty(); ++depth) {
-    for (Search& search : searches)
-      askWmStates(xcb, atoms, search);
-    for (Search& search : searches)
-      takeWmStates(connection, atoms, search);
-    dropFinished();
-    if (depth == clientSearchDepth)
-      break;
-    for (Search& search : searches)
-      askTrees(xcb, search);
-    for (Search& search : searches)
-      takeTrees(connection, search);
-    dropFinished();
-  }
+  dropFinished(searches);
+  searchFromTheTop(reader, std::move(searches));
 }
 
 }  // namespace orvane::x11

@@ -10,6 +10,13 @@ struct TopLevelRequests {
   xcb_get_geometry_cookie_t geometry;
 };
 
+bool overlaps(const TopLevel& topLevel, ScreenSize screen) {
+  const std::int64_t right = std::int64_t{topLevel.x} + topLevel.width;
+  const std::int64_t bottom = std::int64_t{topLevel.y} + topLevel.height;
+  return right > 0 && bottom > 0 && topLevel.x < std::int64_t{screen.width} &&
+         topLevel.y < std::int64_t{screen.height};
+}
+
 std::optional<TopLevel> collect(Connection& connection, const TopLevelRequests& requests) {
   const auto attributes =
       connection.reply<xcb_get_window_attributes_reply_t>(requests.attributes.sequence);
@@ -31,7 +38,7 @@ std::optional<TopLevel> collect(Connection& connection, const TopLevelRequests& 
 
 }  // namespace
 
-std::vector<TopLevel> viewableTopLevels(Connection& connection,
+std::vector<TopLevel> viewableTopLevels(Connection& connection, ScreenSize screen,
                                         std::span<const xcb_window_t> bottomToTop) {
   xcb_connection_t* xcb = connection.get();
   std::vector<TopLevelRequests> requests;
@@ -41,7 +48,9 @@ std::vector<TopLevel> viewableTopLevels(Connection& connection,
         {*window, xcb_get_window_attributes(xcb, *window), xcb_get_geometry(xcb, *window)});
   std::vector<TopLevel> topLevels;
   for (const TopLevelRequests& request : requests) {
-    if (auto topLevel = collect(connection, request))
+    const auto topLevel = collect(connection, request);
+    // Some managers keep windows just beyond the edges, to notice the pointer reaching them.
+    if (topLevel && overlaps(*topLevel, screen))
       topLevels.push_back(*topLevel);
   }
   return topLevels;

@@ -10,6 +10,7 @@
 #include "platform/x11/x11_client_search.h"
 #include "platform/x11/x11_properties.h"
 #include "platform/x11/x11_top_levels.h"
+#include "platform/x11/x11_tree_reader.h"
 
 namespace orvane::x11 {
 
@@ -32,16 +33,19 @@ bool serverHasResourceExtension(xcb_connection_t* xcb) {
   return extension != nullptr && extension->present != 0;
 }
 
-// Minimised windows and those of other desktops are off screen even where the window manager
-// leaves them mapped; desktop windows are not part of the list.
+// The server decides what is on screen: a window it shows is listed whatever the manager's hints
+// say (kwin keeps windows of other desktops mapped, i3 its background tabs). The hints count only
+// where the server agrees, for a frame left mapped around a client that is not shown.
 bool isListed(const TopLevel& topLevel, const ClientDescription& description,
               std::optional<std::uint32_t> currentDesktop) {
-  if (description.minimised || topLevel.clientWmState == iconicState)
+  if (description.type == WindowType::desktop)
     return false;
-  if (description.desktop && currentDesktop && *description.desktop != allDesktops &&
-      *description.desktop != *currentDesktop)
-    return false;
-  return description.type != WindowType::desktop;
+  if (topLevel.clientShown)
+    return true;
+  const bool elsewhere = description.desktop && currentDesktop &&
+                         *description.desktop != allDesktops &&
+                         *description.desktop != *currentDesktop;
+  return !description.minimised && topLevel.clientWmState != iconicState && !elsewhere;
 }
 
 WindowFacts factsOf(const TopLevel& topLevel, ClientDescription description) {
@@ -54,7 +58,9 @@ WindowFacts factsOf(const TopLevel& topLevel, ClientDescription description) {
   facts.name = std::move(description.name);
   facts.className = std::move(description.className);
   facts.processId = description.processId;
-  facts.layer = windowLayer({topLevel.overrideRedirect, description.type, description.keptAbove});
+  // A frame that holds a managed client is override-redirect only to keep other managers out.
+  const bool overrideRedirect = topLevel.overrideRedirect && !topLevel.managed;
+  facts.layer = windowLayer({overrideRedirect, description.type, description.keptAbove});
   facts.alpha = description.alpha;
   return facts;
 }
@@ -82,24 +88,28 @@ std::vector<WindowFacts> walkWindows(Connection& connection) {
   xcb_connection_t* xcb = connection.get();
   const AtomRequests atomRequests(xcb);
   const xcb_query_tree_cookie_t rootTree = xcb_query_tree(xcb, connection.root());
+  const xcb_get_geometry_cookie_t rootGeometry = xcb_get_geometry(xcb, connection.root());
   xcb_prefetch_extension_data(xcb, &xcb_res_id);
   const Atoms atoms = atomRequests.collect(connection);
   const auto tree = connection.reply<xcb_query_tree_reply_t>(rootTree.sequence);
-  if (!tree)
+  const auto screen = connection.reply<xcb_get_geometry_reply_t>(rootGeometry.sequence);
+  if (!tree || !screen)
     return {};
 
   const auto desktopCookie =
       xcb_get_property(xcb, 0, connection.root(), atoms.netCurrentDesktop, XCB_ATOM_ANY, 0, 1);
   const auto clientListCookie = xcb_get_property(xcb, 0, connection.root(), atoms.netClientList,
                                                  XCB_ATOM_WINDOW, 0, clientListWords);
-  std::vector<TopLevel> topLevels = viewableTopLevels(
-      connection, {xcb_query_tree_children(tree.get()),
-                   static_cast<std::size_t>(xcb_query_tree_children_length(tree.get()))});
+  std::vector<TopLevel> topLevels =
+      viewableTopLevels(connection, {screen->width, screen->height},
+                        {xcb_query_tree_children(tree.get()),
+                         static_cast<std::size_t>(xcb_query_tree_children_length(tree.get()))});
   const auto desktop = connection.reply<xcb_get_property_reply_t>(desktopCookie.sequence);
   const std::optional<std::uint32_t> currentDesktop = cardinal(viewOf(desktop.get()));
   const auto clientList = connection.reply<xcb_get_property_reply_t>(clientListCookie.sequence);
 
-  findClients(connection, atoms, windowList(viewOf(clientList.get())), topLevels);
+  ServerTreeReader reader(connection, atoms);
+  findClients(reader, connection.root(), windowList(viewOf(clientList.get())), topLevels);
   return describe(connection, atoms, topLevels, currentDesktop);
 }
 
