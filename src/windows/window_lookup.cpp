@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "cli/tool_error.h"
+#include "base/tool_error.h"
 #include "windows/registry_memo.h"
 #include "windows/usable_windows.h"
 
