@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string>
 #include <variant>
 #include <vector>
 
@@ -13,8 +12,5 @@ namespace orvane {
 // What a command answers with: one record, or a list of window records.
 using CommandResult =
     std::variant<FrontmostResult, WindowResult, std::vector<WindowResult>, OCRResult>;
-
-// The compact JSON text of result, without the closing line feed. Throws EncodingError.
-std::string encodeJson(const CommandResult& result);
 
 }  // namespace orvane

@@ -1,7 +1,7 @@
 #include "cli/commands.h"
 
+#include "base/tool_error.h"
 #include "cli/coordinate.h"
-#include "cli/tool_error.h"
 #include "ocr/recognize.h"
 #include "windows/frontmost.h"
 #include "windows/usable_windows.h"
@@ -11,10 +11,14 @@ namespace orvane {
 
 namespace {
 
+ToolError usageError() {
+  return ToolError::usage(usageText());
+}
+
 double coordinateOrUsage(const std::string& text) {
   const auto value = parseCoordinate(text);
   if (!value)
-    throw ToolError::usage();
+    throw usageError();
   return *value;
 }
 
@@ -40,7 +44,7 @@ CommandResult runWindowAtPoint(std::span<const std::string> operands, Platform& 
   return windowAtPoint({x, y}, platform.windowSource(), platform.applicationRegistry());
 }
 
-CommandResult runOcr(std::span<const std::string> operands, Platform& platform) {
+CommandResult runOCR(std::span<const std::string> operands, Platform& platform) {
   return recognize(operands[0], platform.imageDecoder(), platform.textRecognizer(),
                    platform.sleeper());
 }
@@ -60,26 +64,42 @@ bool operandCountFits(OperandRule rule, std::size_t count) {
 }  // namespace
 
 const std::vector<Command> commandTable = {
-    {"frontmost", OperandRule::ignored, runFrontmost},
-    {"list", OperandRule::ignored, runList},
-    {"list-all", OperandRule::ignored, runListAll},
-    {"window-for-bundle", OperandRule::exactlyOne, runWindowForBundle},
-    {"window-at-point", OperandRule::exactlyTwo, runWindowAtPoint},
-    {"ocr", OperandRule::exactlyOne, runOcr},
+    {"frontmost", OperandRule::ignored, "", runFrontmost},
+    {"list", OperandRule::ignored, "", runList},
+    {"list-all", OperandRule::ignored, "", runListAll},
+    {"window-for-bundle", OperandRule::exactlyOne, "<bundle-id>", runWindowForBundle},
+    {"window-at-point", OperandRule::exactlyTwo, "<x> <y>", runWindowAtPoint},
+    {"ocr", OperandRule::exactlyOne, "<image-path>", runOCR},
 };
+
+const std::string& usageText() {
+  static const std::string text = [] {
+    std::string usage = "usage: OrvaneScreenTool";
+    for (const Command& command : commandTable) {
+      usage += &command == &commandTable.front() ? " " : " | ";
+      usage += command.name;
+      if (!command.operandNames.empty()) {
+        usage += ' ';
+        usage += command.operandNames;
+      }
+    }
+    return usage;
+  }();
+  return text;
+}
 
 CommandResult dispatch(const std::vector<std::string>& args, Platform& platform) {
   if (args.size() < 2)
-    throw ToolError::usage();
+    throw usageError();
   for (const Command& command : commandTable) {
     if (args[1] != command.name)
       continue;
     const std::span<const std::string> operands = std::span(args).subspan(2);
     if (!operandCountFits(command.operands, operands.size()))
-      throw ToolError::usage();
+      throw usageError();
     return command.run(operands, platform);
   }
-  throw ToolError::usage();
+  throw usageError();
 }
 
 }  // namespace orvane

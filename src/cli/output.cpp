@@ -3,49 +3,46 @@
 #include <string>
 #include <type_traits>
 
-#include "cli/json_writer.h"
+#include "base/json_writer.h"
 
 namespace orvane {
 
 namespace {
 
-void writeValue(JsonWriter& writer, const std::vector<WindowResult>& windows) {
+void writeValue(JSONWriter& writer, const std::vector<WindowResult>& windows) {
   writer.beginArray();
   for (const WindowResult& window : windows)
-    writeJson(writer, window);
+    writeJSON(writer, window);
   writer.endArray();
 }
 
 template <typename Record>
-void writeValue(JsonWriter& writer, const Record& record) {
-  writeJson(writer, record);
+void writeValue(JSONWriter& writer, const Record& record) {
+  writeJSON(writer, record);
 }
 
 }  // namespace
 
-std::string encodeJson(const CommandResult& result) {
-  JsonWriter writer;
+std::string encodeJSON(const CommandResult& result) {
+  JSONWriter writer;
   std::visit([&](const auto& value) { writeValue(writer, value); }, result);
   return writer.text();
 }
 
 void printJSON(const CommandResult& result, OutputSink& out) {
-  const std::string document = encodeJson(result);
-  out.write(document);
-  out.write("\n");
+  out.write(encodeJSON(result) + "\n");
 }
 
 void reportError(std::string_view message, OutputSink& err) noexcept {
   try {
-    JsonWriter writer;
+    JSONWriter writer;
     writer.beginObject();
     writer.key("success");
     writer.writeBool(false);
     writer.key("error");
     writer.writeString(message);
     writer.endObject();
-    err.write(writer.text());
-    err.write("\n");
+    err.write(writer.text() + "\n");
   } catch (...) {
   }
 }

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/platform.h"
+#include "platform/platform.h"
 
 namespace orvane {
 

@@ -1,10 +1,10 @@
 #include "ocr/ocr_records.h"
 
-#include "cli/json_writer.h"
+#include "base/json_writer.h"
 
 namespace orvane {
 
-void writeJson(JsonWriter& writer, const OCRLine& line) {
+void writeJSON(JSONWriter& writer, const OCRLine& line) {
   writer.beginObject();
   writer.key("text");
   writer.writeString(line.text);
@@ -21,14 +21,14 @@ void writeJson(JsonWriter& writer, const OCRLine& line) {
   writer.endObject();
 }
 
-void writeJson(JsonWriter& writer, const OCRResult& result) {
+void writeJSON(JSONWriter& writer, const OCRResult& result) {
   writer.beginObject();
   writer.key("success");
   writer.writeBool(result.success);
   writer.key("lines");
   writer.beginArray();
   for (const OCRLine& line : result.lines)
-    writeJson(writer, line);
+    writeJSON(writer, line);
   writer.endArray();
   writer.key("text");
   writer.writeString(result.text);

@@ -5,7 +5,7 @@
 
 namespace orvane {
 
-class JsonWriter;
+class JSONWriter;
 
 // One recognised line. The box is a fraction of the image on both axes, origin at the image's
 // lower-left corner, y growing upwards: its top edge is at y + height.
@@ -25,7 +25,7 @@ struct OCRResult {
   double averageConfidence;
 };
 
-void writeJson(JsonWriter& writer, const OCRLine& line);
-void writeJson(JsonWriter& writer, const OCRResult& result);
+void writeJSON(JSONWriter& writer, const OCRLine& line);
+void writeJSON(JSONWriter& writer, const OCRResult& result);
 
 }  // namespace orvane

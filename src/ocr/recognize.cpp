@@ -4,7 +4,7 @@
 #include <optional>
 #include <utility>
 
-#include "cli/tool_error.h"
+#include "base/tool_error.h"
 #include "ocr/reading_order.h"
 
 namespace orvane {

@@ -5,9 +5,9 @@
 namespace orvane {
 
 // An image decoder and a text recogniser that belong together (they share the image type).
-class OcrBackend {
+class OCRBackend {
  public:
-  virtual ~OcrBackend() = default;
+  virtual ~OCRBackend() = default;
   virtual ImageDecoder& imageDecoder() = 0;
   virtual TextRecognizer& textRecognizer() = 0;
 };

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "cli/platform.h"
+#include "platform/platform.h"
 
 namespace orvane {
 

@@ -1,7 +1,7 @@
 #include "windows/frontmost.h"
 
-#include "cli/json_writer.h"
-#include "cli/tool_error.h"
+#include "base/json_writer.h"
+#include "base/tool_error.h"
 #include "windows/registry_memo.h"
 #include "windows/window_filters.h"
 #include "windows/window_result.h"
@@ -37,7 +37,7 @@ FrontmostResult frontmostApplication(WindowSource& source, ApplicationRegistry& 
   throw ToolError::windowNotFound();
 }
 
-void writeJson(JsonWriter& writer, const FrontmostResult& frontmost) {
+void writeJSON(JSONWriter& writer, const FrontmostResult& frontmost) {
   writer.beginObject();
   writer.key("bundleId");
   writer.writeString(frontmost.bundleId);

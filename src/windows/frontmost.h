@@ -6,7 +6,7 @@
 
 namespace orvane {
 
-class JsonWriter;
+class JSONWriter;
 
 struct FrontmostResult {
   std::string bundleId;
@@ -20,6 +20,6 @@ inline constexpr double minimumFrontmostHeight = 60;
 // size limit lowered to 80 x 60. Throws ToolError::windowNotFound when no window qualifies.
 FrontmostResult frontmostApplication(WindowSource& source, ApplicationRegistry& registry);
 
-void writeJson(JsonWriter& writer, const FrontmostResult& frontmost);
+void writeJSON(JSONWriter& writer, const FrontmostResult& frontmost);
 
 }  // namespace orvane

@@ -4,7 +4,7 @@
 #include <optional>
 #include <utility>
 
-#include "platform/unicode_text.h"
+#include "base/unicode_text.h"
 #include "windows/usable_windows.h"
 
 namespace orvane {

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "cli/tool_error.h"
-#include "platform/unicode_text.h"
+#include "base/tool_error.h"
+#include "base/unicode_text.h"
 #include "windows/registry_memo.h"
 #include "windows/usable_windows.h"
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "cli/json_writer.h"
+#include "base/json_writer.h"
 
 namespace orvane {
 
@@ -34,7 +34,7 @@ std::optional<WindowResult> result(const WindowEntry& entry, ApplicationRegistry
                       std::fabs(rect->height)};
 }
 
-void writeJson(JsonWriter& writer, const WindowResult& window) {
+void writeJSON(JSONWriter& writer, const WindowResult& window) {
   writer.beginObject();
   writer.key("windowId");
   writer.writeUnsigned(window.windowId);

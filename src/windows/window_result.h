@@ -9,7 +9,7 @@
 
 namespace orvane {
 
-class JsonWriter;
+class JSONWriter;
 
 // One on-screen window as the tool reports it. Geometry is in screen points, origin at the
 // top-left of the main display, y growing downwards.
@@ -28,6 +28,6 @@ struct WindowResult {
 // convertible bounds. Asks the registry for the owner's bundle identifier.
 std::optional<WindowResult> result(const WindowEntry& entry, ApplicationRegistry& registry);
 
-void writeJson(JsonWriter& writer, const WindowResult& window);
+void writeJSON(JSONWriter& writer, const WindowResult& window);
 
 }  // namespace orvane

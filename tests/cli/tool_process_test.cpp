@@ -1,7 +1,6 @@
 // The command-line contract, checked on the built binary.
 #include <gtest/gtest.h>
 
-#include "cli/tool_error.h"
 #include "support/child_process.h"
 
 namespace orvane {
@@ -10,7 +9,10 @@ namespace {
 using testing::ProcessOptions;
 using testing::runTool;
 
-const std::string usageLine = std::string(R"({"success":false,"error":")") + usageText + "\"}\n";
+const std::string usageLine =
+    R"({"success":false,"error":"usage: OrvaneScreenTool frontmost | list | list-all | )"
+    R"(window-for-bundle <bundle-id> | window-at-point <x> <y> | ocr <image-path>"})"
+    "\n";
 
 // No X server: the window commands see an empty desktop.
 ProcessOptions withoutDisplay() {
@@ -27,26 +29,12 @@ void expectUsage(const std::vector<std::string>& arguments) {
   EXPECT_EQ(outcome.err, usageLine);
 }
 
+// The dispatcher's tests hold the whole matrix; these show that the binary reports it.
 TEST(ToolProcess, UsageErrors) {
   expectUsage({});
-  expectUsage({""});
-  expectUsage({"LIST"});
   expectUsage({"List"});
-  expectUsage({"--list"});
-  expectUsage({"list "});
-  expectUsage({"Frontmost"});
-  expectUsage({"window-for-bundle"});
   expectUsage({"window-for-bundle", "a", "b"});
-  expectUsage({"ocr"});
-  expectUsage({"ocr", "a", "b"});
-  expectUsage({"window-at-point", "1"});
-  expectUsage({"window-at-point", "1", "2", "3"});
-  expectUsage({"window-at-point", "12abc", "1"});
   expectUsage({"window-at-point", "1", "1,5"});
-  expectUsage({"window-at-point", "12 px", "1"});
-  expectUsage({"window-at-point", "", "1"});
-  expectUsage({"window-at-point", " 1", "2"});
-  expectUsage({"window-at-point", "1", "2 "});
 }
 
 TEST(ToolProcess, CommandsWithoutOperandsIgnoreExtraWords) {

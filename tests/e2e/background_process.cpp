@@ -13,7 +13,6 @@
 #include <stdexcept>
 #include <thread>
 
-
 namespace orvane::testing {
 
 namespace {
@@ -51,12 +50,23 @@ BackgroundProcess::BackgroundProcess(const std::vector<std::string>& args,
 }
 
 BackgroundProcess::~BackgroundProcess() {
-  signal(SIGKILL);
-  waitpid(pid_, nullptr, 0);
+  if (!hasEnded()) {
+    signal(SIGKILL);
+    waitpid(pid_, nullptr, 0);
+  }
   close(stdoutFd_);
 }
 
+bool BackgroundProcess::hasEnded() {
+  // Reaped once; its number may belong to another process afterwards.
+  if (!ended_)
+    ended_ = waitpid(pid_, nullptr, WNOHANG) == pid_;
+  return ended_;
+}
+
 void BackgroundProcess::signal(int number) const {
+  if (ended_)
+    return;
   kill(pid_, number);
   if (number == SIGKILL || number == SIGTERM)
     kill(pid_, SIGCONT);

@@ -29,8 +29,12 @@ class BackgroundProcess {
   // Sends a signal; stopping the process is undone before it is killed.
   void signal(int number) const;
 
+  // Whether the process has ended; reaps it when it has.
+  bool hasEnded();
+
  private:
   pid_t pid_ = -1;
+  bool ended_ = false;
   int stdoutFd_ = -1;
   std::string buffered_;
 };

@@ -108,7 +108,7 @@ TEST_F(BareServer, EntriesCarryLayerAndOpacity) {
   const xcb_window_t faded = desktop.openTestWindow({"--opacity", "0.25"});
   const xcb_window_t oddOpacity = desktop.openTestWindow({"--opacity8"});
   ASSERT_EQ(setenv("DISPLAY", desktop.display().c_str(), 1), 0);
-  const auto entries = makeX11WindowSource()->entries();
+  const auto entries = makeX11WindowSource([](std::uint32_t) { return std::nullopt; })->entries();
   const auto entryOf = [&](xcb_window_t window) -> const WindowEntry& {
     return *std::ranges::find_if(entries, [&](const WindowEntry& entry) {
       return unsignedIntValue(*numberAt(entry, kCGWindowNumber)) == window;

@@ -9,13 +9,13 @@
 #include <iterator>
 
 #include "e2e/ocr_fixtures.h"
-#include "fuzz/json_check.h"
+#include "e2e/sound_run.h"
 #include "support/child_process.h"
 
 namespace orvane {
 namespace {
 
-using testing::OcrFixtures;
+using testing::OCRFixtures;
 using testing::ProcessOptions;
 using testing::ProcessOutcome;
 
@@ -29,20 +29,7 @@ std::string readFile(const std::string& path) {
 ProcessOutcome ocr(const std::string& path) { return testing::runTool({"ocr", path}); }
 
 ::testing::AssertionResult isSound(const ProcessOutcome& outcome) {
-  if (outcome.timedOut || outcome.signal != 0) {
-    return ::testing::AssertionFailure() << "hung or killed by signal " << outcome.signal;
-  }
-  if (outcome.exitStatus == 1 && outcome.out.empty() && outcome.err == invalidImage) {
-    return ::testing::AssertionSuccess();
-  }
-  const std::string_view document(outcome.out.data(),
-                                  outcome.out.empty() ? 0 : outcome.out.size() - 1);
-  if (outcome.exitStatus == 0 && outcome.err.empty() && outcome.out.back() == '\n' &&
-      testing::isValidJsonDocument(document)) {
-    return ::testing::AssertionSuccess();
-  }
-  return ::testing::AssertionFailure() << "status " << outcome.exitStatus << ", out "
-                                       << outcome.out.substr(0, 200) << ", err " << outcome.err;
+  return testing::isSoundRun(outcome, invalidImage);
 }
 
 std::uint32_t crc32(std::string_view bytes) {
@@ -85,7 +72,7 @@ std::string gifDeclaring(std::uint16_t width, std::uint16_t height) {
 }
 
 TEST(HostileImages, TruncatedAndCorruptedFilesOfEveryFormat) {
-  const OcrFixtures& fixtures = OcrFixtures::get();
+  const OCRFixtures& fixtures = OCRFixtures::get();
   const std::string source = fixtures.path("first.png");
   for (const char* format : {"png", "jpg", "tif", "gif", "bmp", "webp", "pnm"}) {
     const std::string whole = fixtures.path(std::string("whole.") + format);
@@ -107,7 +94,7 @@ TEST(HostileImages, TruncatedAndCorruptedFilesOfEveryFormat) {
 }
 
 TEST(HostileImages, ZeroSizedAndEnormousDeclaredImagesAreInvalid) {
-  const OcrFixtures& fixtures = OcrFixtures::get();
+  const OCRFixtures& fixtures = OCRFixtures::get();
   const std::array<std::pair<const char*, std::string>, 6> cases = {{
       {"zero-width.png", pngDeclaring(0, 10)},
       {"zero-height.png", pngDeclaring(10, 0)},

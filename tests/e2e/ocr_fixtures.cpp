@@ -66,12 +66,12 @@ std::string whitePgm(int width, int height) {
 
 }  // namespace
 
-const OcrFixtures& OcrFixtures::get() {
-  static const OcrFixtures fixtures;
+const OCRFixtures& OCRFixtures::get() {
+  static const OCRFixtures fixtures;
   return fixtures;
 }
 
-OcrFixtures::OcrFixtures() {
+OCRFixtures::OCRFixtures() {
   std::string pattern = (std::filesystem::temp_directory_path() / "orvane-ocr-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr)
     throw std::runtime_error("cannot make a temporary folder");
@@ -79,17 +79,17 @@ OcrFixtures::OcrFixtures() {
   makeImages();
 }
 
-OcrFixtures::~OcrFixtures() {
+OCRFixtures::~OCRFixtures() {
   std::error_code ignored;
   std::filesystem::remove_all(directory_, ignored);
 }
 
-std::string OcrFixtures::write(const std::string& name, const std::string& bytes) const {
+std::string OCRFixtures::write(const std::string& name, const std::string& bytes) const {
   std::ofstream(path(name), std::ios::binary) << bytes;
   return path(name);
 }
 
-void OcrFixtures::draw(const std::string& name,
+void OCRFixtures::draw(const std::string& name,
                        const std::vector<std::string>& convertArguments) const {
   const auto outcome = runProcess(std::vector<std::string>{"/usr/bin/env", "convert"} +
                                   convertArguments + std::vector{path(name)});
@@ -97,7 +97,7 @@ void OcrFixtures::draw(const std::string& name,
     throw std::runtime_error("convert could not draw " + name + ": " + outcome.err);
 }
 
-void OcrFixtures::makeImages() const {
+void OCRFixtures::makeImages() const {
   draw("english.png", canvas(900, 200, latinFont, 36) + text(40, 70, "Hello World from Orvane") +
                           text(40, 150, "Second line of text"));
   draw("chinese.png", canvas(900, 200, chineseFont, 40) + text(40, 80, "今天是星期一") +

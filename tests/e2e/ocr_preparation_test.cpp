@@ -15,7 +15,7 @@
 namespace orvane {
 namespace {
 
-using testing::OcrFixtures;
+using testing::OCRFixtures;
 
 TEST(RecognitionScale, EnlargesSmallTextTowardsTheTargetWithinLimitsAndBudget) {
   EXPECT_EQ(recognitionScale(9, 800, 400), 2.0);
@@ -146,7 +146,7 @@ TEST(NonTextMarks, ThinFramesAndTallBarsGoAndEverythingSolidStays) {
 }
 
 TEST(GlyphHeight, ComesFromTheGlyphsAndNeedsEnoughOfThem) {
-  const PixPointer page(pixRead(OcrFixtures::get().path("english.png").c_str()));
+  const PixPointer page(pixRead(OCRFixtures::get().path("english.png").c_str()));
   const PixPointer grey = greyForRecognition(page.get());
   const auto height = typicalGlyphHeight(findInkMarks(grey.get()).value());
   ASSERT_TRUE(height.has_value());
@@ -159,7 +159,7 @@ TEST(GlyphHeight, ComesFromTheGlyphsAndNeedsEnoughOfThem) {
 
 TEST(Preparation, DecodedImagesAreGreyAndPreparedOnesKeepTheirShape) {
   LeptonicaDecoder decoder;
-  const auto decoded = decoder.decodeFirstImage(OcrFixtures::get().path("english.png"));
+  const auto decoded = decoder.decodeFirstImage(OCRFixtures::get().path("english.png"));
   ASSERT_NE(decoded, nullptr);
   Pix* stored = dynamic_cast<const LeptonicaImage&>(*decoded).pix();
   EXPECT_EQ(pixGetDepth(stored), 8);

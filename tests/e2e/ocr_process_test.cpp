@@ -11,7 +11,7 @@
 namespace orvane {
 namespace {
 
-using testing::OcrFixtures;
+using testing::OCRFixtures;
 using testing::PrintedLine;
 using testing::ProcessOptions;
 using testing::ProcessOutcome;
@@ -20,7 +20,7 @@ using testing::runTool;
 const std::string invalidImage = "{\"success\":false,\"error\":\"invalid image\"}\n";
 
 std::string fixture(const std::string& name) {
-  return OcrFixtures::get().path(name);
+  return OCRFixtures::get().path(name);
 }
 
 ProcessOutcome ocr(const std::string& path, const ProcessOptions& options = {}) {
@@ -31,7 +31,7 @@ ProcessOutcome ocr(const std::string& path, const ProcessOptions& options = {}) 
 std::vector<PrintedLine> readLines(const ProcessOutcome& outcome) {
   EXPECT_EQ(outcome.exitStatus, 0) << outcome.err;
   EXPECT_EQ(outcome.err, "");
-  EXPECT_EQ(outcome.out.back(), '\n');
+  EXPECT_TRUE(outcome.out.ends_with('\n')) << outcome.out;
   return testing::printedLines(outcome.out);
 }
 
@@ -50,7 +50,7 @@ double bottomRow(const PrintedLine& line, int imageHeight) {
   return (1.0 - line.y) * imageHeight;
 }
 
-TEST(OcrProcess, ReadsEnglishLinesTopDownWithLowerLeftBoxes) {
+TEST(OCRProcess, ReadsEnglishLinesTopDownWithLowerLeftBoxes) {
   const auto outcome = ocr(fixture("english.png"));
   const auto lines = readLines(outcome);
   ASSERT_EQ(textsOf(lines),
@@ -70,12 +70,12 @@ TEST(OcrProcess, ReadsEnglishLinesTopDownWithLowerLeftBoxes) {
   EXPECT_NEAR(lines[1].width * 900, 330, 30);
 }
 
-TEST(OcrProcess, ReadsSimplifiedChinese) {
+TEST(OCRProcess, ReadsSimplifiedChinese) {
   const auto lines = readLines(ocr(fixture("chinese.png")));
   EXPECT_EQ(textsOf(lines), (std::vector<std::string>{"今天是星期一", "简体中文识别测试"}));
 }
 
-TEST(OcrProcess, RowsAtSlightlyDifferentHeightsReadLeftToRight) {
+TEST(OCRProcess, RowsAtSlightlyDifferentHeightsReadLeftToRight) {
   const auto lines = readLines(ocr(fixture("rows.png")));
   ASSERT_EQ(textsOf(lines),
             (std::vector<std::string>{"LEFT WORDS", "RIGHT WORDS", "HIGH RIGHT", "LOW LEFT"}));
@@ -83,7 +83,7 @@ TEST(OcrProcess, RowsAtSlightlyDifferentHeightsReadLeftToRight) {
   EXPECT_GT(lines[1].y, lines[0].y);
 }
 
-TEST(OcrProcess, ImageWithoutTextIsAnUnsuccessfulResult) {
+TEST(OCRProcess, ImageWithoutTextIsAnUnsuccessfulResult) {
   const auto outcome = ocr(fixture("blank.png"));
   EXPECT_EQ(outcome.exitStatus, 0);
   EXPECT_EQ(outcome.out,
@@ -91,14 +91,14 @@ TEST(OcrProcess, ImageWithoutTextIsAnUnsuccessfulResult) {
   EXPECT_EQ(outcome.err, "");
 }
 
-TEST(OcrProcess, ReadsOnlyTheFirstPageOrFrame) {
+TEST(OCRProcess, ReadsOnlyTheFirstPageOrFrame) {
   for (const char* name : {"pages.tif", "frames.gif"}) {
     const auto outcome = ocr(fixture(name));
     EXPECT_EQ(textsOf(readLines(outcome)), std::vector<std::string>{"FIRST PAGE"}) << name;
   }
 }
 
-TEST(OcrProcess, OrientationTagIsNotApplied) {
+TEST(OCRProcess, OrientationTagIsNotApplied) {
   const auto stored = readLines(ocr(fixture("plain.jpg")));
   const auto tagged = readLines(ocr(fixture("turned.jpg")));
   ASSERT_EQ(textsOf(tagged), std::vector<std::string>{"FIRST PAGE"});
@@ -108,13 +108,13 @@ TEST(OcrProcess, OrientationTagIsNotApplied) {
   EXPECT_EQ(tagged[0].width, stored[0].width);
 }
 
-TEST(OcrProcess, RelativePathsStartAtTheWorkingDirectory) {
+TEST(OCRProcess, RelativePathsStartAtTheWorkingDirectory) {
   ProcessOptions options;
-  options.workingDirectory = OcrFixtures::get().directory();
+  options.workingDirectory = OCRFixtures::get().directory();
   EXPECT_EQ(textsOf(readLines(ocr("first.png", options))), std::vector<std::string>{"FIRST PAGE"});
 }
 
-TEST(OcrProcess, LanguageDataLocationIgnoresTheEnvironment) {
+TEST(OCRProcess, LanguageDataLocationIgnoresTheEnvironment) {
   ProcessOptions options;
   options.environment = {"TESSDATA_PREFIX=/nonexistent/tessdata"};
   EXPECT_EQ(textsOf(readLines(ocr(fixture("first.png"), options))),
@@ -129,7 +129,7 @@ void expectInvalidImage(const std::string& path) {
   EXPECT_EQ(outcome.err, invalidImage) << path;
 }
 
-TEST(OcrProcess, FilesThatAreNotImagesAreInvalidImage) {
+TEST(OCRProcess, FilesThatAreNotImagesAreInvalidImage) {
   expectInvalidImage(fixture("missing.png"));
   expectInvalidImage(fixture("notes.txt"));
   expectInvalidImage(fixture("truncated.png"));
@@ -137,33 +137,33 @@ TEST(OcrProcess, FilesThatAreNotImagesAreInvalidImage) {
   expectInvalidImage("");
 }
 
-TEST(OcrProcess, SpecialFilesAreInvalidImageWithoutBlocking) {
+TEST(OCRProcess, SpecialFilesAreInvalidImageWithoutBlocking) {
   const std::string fifo = fixture("pipe.png");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   expectInvalidImage(fifo);
-  expectInvalidImage(OcrFixtures::get().directory());
+  expectInvalidImage(OCRFixtures::get().directory());
   expectInvalidImage("/dev/zero");
   expectInvalidImage("/dev/null");
 }
 
-TEST(OcrProcess, UnreadableFileIsInvalidImage) {
+TEST(OCRProcess, UnreadableFileIsInvalidImage) {
   if (geteuid() == 0)
     GTEST_SKIP() << "root reads every file";
-  const std::string locked = OcrFixtures::get().write("locked.png", "");
+  const std::string locked = OCRFixtures::get().write("locked.png", "");
   std::filesystem::copy_file(fixture("first.png"), locked,
                              std::filesystem::copy_options::overwrite_existing);
   ASSERT_EQ(chmod(locked.c_str(), 0), 0);
   expectInvalidImage(locked);
 }
 
-TEST(OcrProcess, ImagesBeyondThePixelLimitAreRefused) {
+TEST(OCRProcess, ImagesBeyondThePixelLimitAreRefused) {
   const auto widest = ocr(fixture("widest.pgm"));
   EXPECT_EQ(widest.exitStatus, 0) << widest.err;
   EXPECT_EQ(widest.err, "");
   expectInvalidImage(fixture("too-wide.pgm"));
 }
 
-TEST(OcrProcess, WindowCommandsDoNotLoadTheRecogniser) {
+TEST(OCRProcess, WindowCommandsDoNotLoadTheRecogniser) {
   ProcessOptions options;
   options.environment = {"DISPLAY", "WAYLAND_DISPLAY", "LD_DEBUG=libs"};
   const auto list = runTool({"list"}, options);

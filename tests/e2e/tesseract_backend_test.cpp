@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <filesystem>
 
-#include "cli/tool_error.h"
+#include "base/tool_error.h"
 #include "e2e/ocr_fixtures.h"
 #include "ocr/recognize.h"
 #include "platform/tesseract/chinese_punctuation.h"
@@ -15,7 +15,7 @@
 namespace orvane {
 namespace {
 
-using testing::OcrFixtures;
+using testing::OCRFixtures;
 
 TEST(PixelLimit, SidesUpTo32767AndAreaUpTo100Megapixels) {
   EXPECT_TRUE(fitsPixelLimit({1, 1}));
@@ -37,7 +37,7 @@ ImageSize sizeOf(const std::string& path) {
 }
 
 TEST(ImageHeader, SizesComeFromTheHeaderOfEveryFormat) {
-  const OcrFixtures& images = OcrFixtures::get();
+  const OCRFixtures& images = OCRFixtures::get();
   for (const char* name : {"pages.tif", "frames.gif", "plain.jpg", "first.png"}) {
     const ImageSize size = sizeOf(images.path(name));
     EXPECT_EQ(size.width, 600) << name;
@@ -82,7 +82,7 @@ TEST(ChinesePunctuation, FullWidthAfterChineseOnly) {
 
 TEST(TesseractRecognizer, MissingLanguageDataFailsEveryAttemptSayingWhatAndWhere) {
   namespace fs = std::filesystem;
-  const fs::path partial = fs::path(OcrFixtures::get().directory()) / "tessdata-eng-only";
+  const fs::path partial = fs::path(OCRFixtures::get().directory()) / "tessdata-eng-only";
   fs::create_directories(partial);
   fs::create_symlink(fs::path(ORVANE_TESSDATA_DIR) / "eng.traineddata",
                      partial / "eng.traineddata");
@@ -90,7 +90,7 @@ TEST(TesseractRecognizer, MissingLanguageDataFailsEveryAttemptSayingWhatAndWhere
   TesseractRecognizer recognizer(partial.string());
   testing::FakeSleeper sleeper;
   try {
-    recognize(OcrFixtures::get().path("first.png"), decoder, recognizer, sleeper);
+    recognize(OCRFixtures::get().path("first.png"), decoder, recognizer, sleeper);
     ADD_FAILURE() << "recognize did not throw";
   } catch (const PlatformError& error) {
     EXPECT_EQ(std::string(error.what()),

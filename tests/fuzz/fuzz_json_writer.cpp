@@ -3,14 +3,14 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "cli/json_writer.h"
-#include "cli/tool_error.h"
+#include "base/json_writer.h"
+#include "base/tool_error.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/json_check.h"
 
 namespace {
 
-void writeAnyValue(orvane::testing::FuzzInput& input, orvane::JsonWriter& writer, int depth) {
+void writeAnyValue(orvane::testing::FuzzInput& input, orvane::JSONWriter& writer, int depth) {
   switch (depth > 8 ? input.inRange(0, 3) : input.inRange(0, 5)) {
     case 0:
       writer.writeString(input.string(256));
@@ -27,7 +27,8 @@ void writeAnyValue(orvane::testing::FuzzInput& input, orvane::JsonWriter& writer
     case 4: {
       writer.beginArray();
       const int count = input.inRange(0, 4);
-      for (int i = 0; i < count; ++i) writeAnyValue(input, writer, depth + 1);
+      for (int i = 0; i < count; ++i)
+        writeAnyValue(input, writer, depth + 1);
       writer.endArray();
       break;
     }
@@ -47,12 +48,13 @@ void writeAnyValue(orvane::testing::FuzzInput& input, orvane::JsonWriter& writer
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   orvane::testing::FuzzInput input(data, size);
-  orvane::JsonWriter writer;
+  orvane::JSONWriter writer;
   try {
     writeAnyValue(input, writer, 0);
   } catch (const orvane::EncodingError&) {
     return 0;
   }
-  if (!orvane::testing::isValidJsonDocument(writer.text())) std::abort();
+  if (!orvane::testing::isValidJSONDocument(writer.text()))
+    std::abort();
   return 0;
 }

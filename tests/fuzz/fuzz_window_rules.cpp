@@ -1,11 +1,15 @@
 // Any window list, with values of any type and any number (NaN, infinities, huge, negative
-// sizes): the rules never crash, and the listings and lookups agree with each other.
+// sizes): the rules never crash, the listings agree with each other, and a lookup gives what it
+// was asked for.
+#include <utf8proc.h>
+
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 
-#include "cli/output.h"
-#include "cli/tool_error.h"
+#include "base/json_writer.h"
+#include "base/tool_error.h"
 #include "fuzz/fuzz_input.h"
 #include "support/fakes.h"
 #include "windows/frontmost.h"
@@ -64,7 +68,8 @@ WindowEntry anyEntry(testing::FuzzInput& input) {
                                           kCGWindowAlpha};
   WindowEntry entry;
   for (const std::string_view key : keys) {
-    if (input.boolean()) entry[std::string(key)] = anyValue(input, 0);
+    if (input.boolean())
+      entry[std::string(key)] = anyValue(input, 0);
   }
   return entry;
 }
@@ -77,21 +82,62 @@ bool sameWindow(const WindowResult& a, const WindowResult& b) {
 bool isOrderedSubset(const std::vector<WindowResult>& part, const std::vector<WindowResult>& all) {
   std::size_t at = 0;
   for (const WindowResult& window : part) {
-    while (at < all.size() && !sameWindow(all[at], window)) ++at;
-    if (at == all.size()) return false;
+    while (at < all.size() && !sameWindow(all[at], window))
+      ++at;
+    if (at == all.size())
+      return false;
     ++at;
   }
   return true;
 }
 
+// The record an operation gives, or nothing when it finds no window; any other failure aborts.
 template <typename Operation>
-void expectFoundOrNotFound(Operation operation) {
+auto foundOrNotFound(Operation operation) -> std::optional<decltype(operation())> {
   try {
-    encodeJson(operation());
+    return operation();
   } catch (const ToolError& error) {
-    if (error.which() != ToolError::Case::windowNotFound) std::abort();
+    if (error.which() != ToolError::Case::windowNotFound)
+      std::abort();
+  }
+  return std::nullopt;
+}
+
+template <typename Record>
+void encodeOrRefuse(const Record& record) {
+  try {
+    JSONWriter writer;
+    writeJSON(writer, record);
   } catch (const EncodingError&) {
   }
+}
+
+bool contains(const WindowResult& window, Point point) {
+  return point.x >= window.x && point.x < window.x + window.width && point.y >= window.y &&
+         point.y < window.y + window.height;
+}
+
+// Normalization form C, or nothing for text that is not UTF-8.
+std::optional<std::string> composed(const std::string& text) {
+  utf8proc_uint8_t* nfc = nullptr;
+  const utf8proc_ssize_t length =
+      utf8proc_map(reinterpret_cast<const utf8proc_uint8_t*>(text.data()),
+                   static_cast<utf8proc_ssize_t>(text.size()), &nfc,
+                   static_cast<utf8proc_option_t>(UTF8PROC_STABLE | UTF8PROC_COMPOSE));
+  std::optional<std::string> copy;
+  if (length >= 0)
+    copy.emplace(reinterpret_cast<const char*>(nfc), static_cast<std::size_t>(length));
+  std::free(nfc);
+  return copy;
+}
+
+// The same id, or the same characters spelled another way (canonically equivalent).
+bool sameBundleId(const std::string& found, const std::string& asked) {
+  if (found == asked)
+    return true;
+  const auto a = composed(found);
+  const auto b = composed(asked);
+  return a && b && *a == *b;
 }
 
 }  // namespace
@@ -100,24 +146,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   testing::FuzzInput input(data, size);
   testing::FakeWindowSource source;
   const int count = input.inRange(0, 12);
-  for (int i = 0; i < count; ++i) source.snapshot.push_back(anyEntry(input));
+  for (int i = 0; i < count; ++i)
+    source.snapshot.push_back(anyEntry(input));
   testing::FakeRegistry registry;
-  for (int pid = -2; pid < 4; ++pid) registry.ids[pid] = input.string(30);
+  for (int pid = -2; pid < 4; ++pid)
+    registry.ids[pid] = input.string(30);
 
   const std::vector<WindowResult> all = allWindows(source, registry);
   const std::vector<WindowResult> usable = usableWindows(source, registry);
-  if (!isOrderedSubset(usable, all)) std::abort();
+  if (!isOrderedSubset(usable, all))
+    std::abort();
   for (const WindowResult& window : usable) {
-    if (!(window.width >= minimumUsableWidth && window.height >= minimumUsableHeight)) std::abort();
+    if (!(window.width >= minimumUsableWidth && window.height >= minimumUsableHeight))
+      std::abort();
   }
-  expectFoundOrNotFound([&] { return frontmostApplication(source, registry); });
+  if (const auto front = foundOrNotFound([&] { return frontmostApplication(source, registry); }))
+    encodeOrRefuse(*front);
   const Point point{anyDouble(input), anyDouble(input)};
-  expectFoundOrNotFound([&] { return windowAtPoint(point, source, registry); });
-  const std::string bundle = input.string(30);
-  expectFoundOrNotFound([&] { return windowForBundle(bundle, source, registry); });
-  try {
-    encodeJson(all);
-  } catch (const EncodingError&) {
+  if (const auto window = foundOrNotFound([&] { return windowAtPoint(point, source, registry); })) {
+    if (!contains(*window, point))
+      std::abort();
+    encodeOrRefuse(*window);
   }
+  const std::string bundle = input.string(30);
+  if (const auto window =
+          foundOrNotFound([&] { return windowForBundle(bundle, source, registry); })) {
+    if (!sameBundleId(window->bundleId, bundle))
+      std::abort();
+  }
+  for (const WindowResult& window : all)
+    encodeOrRefuse(window);
   return 0;
 }

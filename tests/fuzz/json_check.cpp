@@ -19,18 +19,21 @@ class JsonChecker {
   bool more() const { return at_ < text_.size(); }
   char peek() const { return more() ? text_[at_] : '\0'; }
   bool take(char c) {
-    if (peek() != c || !more()) return false;
+    if (peek() != c || !more())
+      return false;
     ++at_;
     return true;
   }
   bool literal(std::string_view word) {
-    if (text_.substr(at_, word.size()) != word) return false;
+    if (text_.substr(at_, word.size()) != word)
+      return false;
     at_ += word.size();
     return true;
   }
 
   bool value(int depth) {
-    if (depth > maximumDepth) return false;
+    if (depth > maximumDepth)
+      return false;
     switch (peek()) {
       case '{':
         return object(depth);
@@ -51,40 +54,49 @@ class JsonChecker {
 
   bool object(int depth) {
     take('{');
-    if (take('}')) return true;
+    if (take('}'))
+      return true;
     do {
-      if (!string() || !take(':') || !value(depth + 1)) return false;
+      if (!string() || !take(':') || !value(depth + 1))
+        return false;
     } while (take(','));
     return take('}');
   }
 
   bool array(int depth) {
     take('[');
-    if (take(']')) return true;
+    if (take(']'))
+      return true;
     do {
-      if (!value(depth + 1)) return false;
+      if (!value(depth + 1))
+        return false;
     } while (take(','));
     return take(']');
   }
 
   bool digits() {
     const std::size_t start = at_;
-    while (more() && peek() >= '0' && peek() <= '9') ++at_;
+    while (more() && peek() >= '0' && peek() <= '9')
+      ++at_;
     return at_ > start;
   }
 
   bool number() {
     take('-');
     if (take('0')) {
-      if (peek() >= '0' && peek() <= '9') return false;
+      if (peek() >= '0' && peek() <= '9')
+        return false;
     } else if (!digits()) {
       return false;
     }
-    if (take('.') && !digits()) return false;
+    if (take('.') && !digits())
+      return false;
     if (peek() == 'e' || peek() == 'E') {
       ++at_;
-      if (!take('+')) take('-');
-      if (!digits()) return false;
+      if (!take('+'))
+        take('-');
+      if (!digits())
+        return false;
     }
     return true;
   }
@@ -92,7 +104,8 @@ class JsonChecker {
   bool hexDigit() {
     const char c = peek();
     const bool ok = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-    if (ok) ++at_;
+    if (ok)
+      ++at_;
     return ok;
   }
 
@@ -134,27 +147,32 @@ class JsonChecker {
     } else {
       return false;
     }
-    if (at_ + length > text_.size()) return false;
+    if (at_ + length > text_.size())
+      return false;
     for (std::size_t i = 1; i < length; ++i) {
       const auto byte = static_cast<unsigned char>(text_[at_ + i]);
-      if (byte < (i == 1 ? low : 0x80) || byte > (i == 1 ? high : 0xBF)) return false;
+      if (byte < (i == 1 ? low : 0x80) || byte > (i == 1 ? high : 0xBF))
+        return false;
     }
     at_ += length;
     return true;
   }
 
   bool string() {
-    if (!take('"')) return false;
+    if (!take('"'))
+      return false;
     while (more()) {
       const auto c = static_cast<unsigned char>(peek());
       if (c == '"') {
         ++at_;
         return true;
       }
-      if (c < 0x20) return false;
+      if (c < 0x20)
+        return false;
       if (c == '\\') {
         ++at_;
-        if (!escape()) return false;
+        if (!escape())
+          return false;
       } else if (c < 0x80) {
         ++at_;
       } else if (!utf8Sequence()) {
@@ -170,6 +188,8 @@ class JsonChecker {
 
 }  // namespace
 
-bool isValidJsonDocument(std::string_view text) { return JsonChecker(text).document(); }
+bool isValidJSONDocument(std::string_view text) {
+  return JsonChecker(text).document();
+}
 
 }  // namespace orvane::testing

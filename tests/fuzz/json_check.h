@@ -5,6 +5,6 @@
 namespace orvane::testing {
 
 // Whether text is exactly one JSON value (RFC 8259) in valid UTF-8, with nothing around it.
-bool isValidJsonDocument(std::string_view text);
+bool isValidJSONDocument(std::string_view text);
 
 }  // namespace orvane::testing

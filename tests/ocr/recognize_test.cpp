@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/command_result.h"
-#include "cli/tool_error.h"
+#include "base/json_writer.h"
+#include "base/tool_error.h"
 #include "support/fakes.h"
 
 namespace orvane {
@@ -158,7 +158,9 @@ TEST(RecognizeResult, AverageWidensTheSinglePrecisionConfidence) {
   Recognition run({results({observation("x", 0.3f, {0, 0, 1, 1})})});
   const OCRResult result = run();
   EXPECT_EQ(result.averageConfidence, 0.30000001192092896);
-  EXPECT_EQ(encodeJson(result),
+  JSONWriter writer;
+  writeJSON(writer, result);
+  EXPECT_EQ(writer.text(),
             R"({"success":true,"lines":[{"text":"x","confidence":0.3,"x":0,"y":0,"width":1,)"
             R"("height":1}],"text":"x","averageConfidence":0.30000001192092896})");
 }

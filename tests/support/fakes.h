@@ -9,8 +9,8 @@
 #include <variant>
 #include <vector>
 
-#include "cli/platform.h"
-#include "cli/tool_error.h"
+#include "base/tool_error.h"
+#include "platform/platform.h"
 
 namespace orvane::testing {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/tool_error.h"
+#include "base/tool_error.h"
 #include "support/fakes.h"
 #include "windows/entry_builder.h"
 
@@ -38,6 +38,7 @@ TEST(Frontmost, MinimumSizeIs80By60Inclusive) {
             "Small");
 }
 
+// The filters it shares with `list` are tested with isUsable; this shows they apply here.
 TEST(Frontmost, PassesOverOtherLayersInvisibleWindowsAndSystemSurfaces) {
   EXPECT_EQ(
       frontmostName(
@@ -55,17 +56,6 @@ TEST(Frontmost, PassesOverOtherLayersInvisibleWindowsAndSystemSurfaces) {
   EXPECT_EQ(frontmostName({with(windowEntry(1, 0, 0, 800, 600, 1, "Just"), kCGWindowAlpha,
                                 floatingValue(0.051))}),
             "Just");
-}
-
-TEST(Frontmost, PassesOverExcludedBundleIdsInAnyLetterCaseOrInsideLongerIds) {
-  const std::vector<WindowEntry> snapshot = {windowEntry(1, 0, 0, 800, 600, 1, "A"),
-                                             windowEntry(2, 0, 0, 800, 600, 2, "B")};
-  for (const char* excluded : {"COM.APPLE.DOCK", "x.com.apple.controlcenter.y",
-                               "com.apple.doc\xE2\x84\xAA", "Com.Orvane.Desktop"}) {
-    EXPECT_EQ(frontmostName(snapshot, {{1, excluded}}), "B") << excluded;
-  }
-  EXPECT_EQ(frontmostName(snapshot, {{1, "com.apple.dockyard"}}), "B");
-  EXPECT_EQ(frontmostName(snapshot, {{1, "com.apple.doc"}}), "A");
 }
 
 TEST(Frontmost, AsksTheRegistryOnlyForVisibleLayerZeroWindowsAndStopsAtTheFirstMatch) {

@@ -52,7 +52,8 @@ TEST(IsUsable, ExcludedBundleIdsMatchAnywhereInAnyLetterCase) {
   const WindowEntry entry = windowEntry(1, 0, 0);
   EXPECT_FALSE(usable(entry, {{100, "com.apple.dock"}}));
   EXPECT_FALSE(usable(entry, {{100, "COM.Apple.Dock.extra"}}));
-  EXPECT_FALSE(usable(entry, {{100, "x.com.apple.controlcenter"}}));
+  EXPECT_FALSE(usable(entry, {{100, "x.com.apple.controlcenter.y"}}));
+  EXPECT_FALSE(usable(entry, {{100, "com.apple.dockyard"}}));
   EXPECT_FALSE(usable(entry, {{100, "com.orvane.desktop"}}));
   EXPECT_FALSE(usable(entry, {{100, "Com.Orvane.Desktop.Dev"}}));
   // The Kelvin sign lowers to an ASCII k, so this spelling is the dock too.

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <cmath>
 
-#include "cli/tool_error.h"
+#include "base/tool_error.h"
 #include "support/fakes.h"
 #include "windows/entry_builder.h"
 

@@ -3,9 +3,9 @@
 #include <functional>
 #include <memory>
 
-#include "cli/platform.h"
 #include "platform/common/standard_sleeper.h"
 #include "platform/ocr_backend.h"
+#include "platform/platform.h"
 
 namespace orvane {
 
@@ -13,7 +13,7 @@ namespace orvane {
 struct PlatformFactories {
   std::function<std::unique_ptr<WindowSource>()> makeWindowSource;
   std::function<std::unique_ptr<ApplicationRegistry>()> makeApplicationRegistry;
-  std::function<std::unique_ptr<OcrBackend>()> makeOcrBackend;
+  std::function<std::unique_ptr<OCRBackend>()> makeOCRBackend;
 };
 
 // Makes each service the first time a command asks for it and keeps it for the run, so a window
@@ -39,16 +39,16 @@ class LazyPlatform : public Platform {
   Sleeper& sleeper() override { return sleeper_; }
 
  private:
-  OcrBackend& ocr() {
+  OCRBackend& ocr() {
     if (!ocr_)
-      ocr_ = factories_.makeOcrBackend();
+      ocr_ = factories_.makeOCRBackend();
     return *ocr_;
   }
 
   PlatformFactories factories_;
   std::unique_ptr<WindowSource> windows_;
   std::unique_ptr<ApplicationRegistry> registry_;
-  std::unique_ptr<OcrBackend> ocr_;
+  std::unique_ptr<OCRBackend> ocr_;
   StandardSleeper sleeper_;
 };
 

@@ -7,6 +7,6 @@
 namespace orvane {
 
 // The text recognition backend, loaded on demand. Throws PlatformError when it cannot be loaded.
-std::unique_ptr<OcrBackend> loadOcrModule();
+std::unique_ptr<OCRBackend> loadOCRModule();
 
 }  // namespace orvane

@@ -1,6 +1,5 @@
 #include "platform/linux/proc_application_registry.h"
 
-#include <map>
 #include <string_view>
 
 #include "platform/linux/proc_files.h"
@@ -11,13 +10,6 @@ namespace {
 
 constexpr std::size_t smallFileBytes = 64 * 1024;
 constexpr std::size_t environmentBytes = 1024 * 1024;
-
-std::string_view trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos)
-    return {};
-  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
 
 std::string_view fileName(std::string_view path) {
   return path.substr(path.rfind('/') + 1);
@@ -107,20 +99,12 @@ std::optional<std::string> executableName(const std::string& directory) {
   return nonEmpty(fileName(path));
 }
 
+// Each operation asks through a RegistryMemo, so a process is read once per run.
 class ProcApplicationRegistry : public ApplicationRegistry {
  public:
   explicit ProcApplicationRegistry(std::string procRoot) : procRoot_(std::move(procRoot)) {}
 
-  // A run asks about the same few processes once per window.
   std::optional<std::string> bundleIdentifier(std::int32_t processId) override {
-    const auto known = answers_.find(processId);
-    if (known != answers_.end())
-      return known->second;
-    return answers_[processId] = lookUp(processId);
-  }
-
- private:
-  std::optional<std::string> lookUp(std::int32_t processId) const {
     const std::string directory = processDirectory(procRoot_, processId);
     if (directory.empty())
       return std::nullopt;
@@ -133,8 +117,8 @@ class ProcApplicationRegistry : public ApplicationRegistry {
     return executableName(directory);
   }
 
+ private:
   std::string procRoot_;
-  std::map<std::int32_t, std::optional<std::string>> answers_;
 };
 
 }  // namespace

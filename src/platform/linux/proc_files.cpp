@@ -31,6 +31,14 @@ std::optional<std::string> readSmallFile(const std::string& path, std::size_t ma
   return content;
 }
 
+std::string_view trimmed(std::string_view text) {
+  constexpr std::string_view blanks = " \t\r\n";
+  const auto first = text.find_first_not_of(blanks);
+  if (first == std::string_view::npos)
+    return {};
+  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
 std::optional<std::string> readLink(const std::string& path) {
   std::string target(4096, '\0');
   const ssize_t length = readlink(path.c_str(), target.data(), target.size());

@@ -22,13 +22,6 @@ std::optional<std::int64_t> parseInteger(std::string_view text) {
   return value;
 }
 
-std::string_view trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t\n");
-  if (first == std::string_view::npos)
-    return {};
-  return text.substr(first, text.find_last_not_of(" \t\n") - first + 1);
-}
-
 std::optional<int> tighter(std::optional<int> a, std::optional<int> b) {
   if (a && b)
     return std::min(*a, *b);

@@ -8,7 +8,7 @@ namespace orvane {
 
 std::unique_ptr<Platform> makeSystemPlatform() {
   return std::make_unique<LazyPlatform>(
-      PlatformFactories{makeCgWindowSource, makeRunningApplicationRegistry, makeVisionOcrBackend});
+      PlatformFactories{makeCgWindowSource, makeRunningApplicationRegistry, makeVisionOCRBackend});
 }
 
 }  // namespace orvane

@@ -1,4 +1,4 @@
-#include "platform/unicode_text.h"
+#include "base/unicode_text.h"
 
 #include <CoreFoundation/CoreFoundation.h>
 

@@ -7,7 +7,7 @@ namespace orvane {
 
 namespace {
 
-class VisionOcrBackend : public OcrBackend {
+class VisionOCRBackend : public OCRBackend {
  public:
   ImageDecoder& imageDecoder() override { return *decoder_; }
   TextRecognizer& textRecognizer() override { return *recognizer_; }
@@ -19,8 +19,8 @@ class VisionOcrBackend : public OcrBackend {
 
 }  // namespace
 
-std::unique_ptr<OcrBackend> makeVisionOcrBackend() {
-  return std::make_unique<VisionOcrBackend>();
+std::unique_ptr<OCRBackend> makeVisionOCRBackend() {
+  return std::make_unique<VisionOCRBackend>();
 }
 
 }  // namespace orvane

@@ -7,6 +7,6 @@
 namespace orvane {
 
 // ImageIO decoding and Vision recognition; cheap to make, nothing is loaded until first used.
-std::unique_ptr<OcrBackend> makeVisionOcrBackend();
+std::unique_ptr<OCRBackend> makeVisionOCRBackend();
 
 }  // namespace orvane

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/tool_error.h"
+#include "base/tool_error.h"
 #include "platform/macos/cf_string_utf8.h"
 #include "platform/macos/cg_decoded_image.h"
 

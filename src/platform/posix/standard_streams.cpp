@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "cli/tool_error.h"
+#include "base/tool_error.h"
 
 namespace orvane {
 

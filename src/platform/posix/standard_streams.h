@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "cli/platform.h"
+#include "platform/platform.h"
 
 namespace orvane {
 

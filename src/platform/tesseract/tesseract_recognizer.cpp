@@ -5,7 +5,7 @@
 #include <unistd.h>
 #include <sstream>
 
-#include "cli/tool_error.h"
+#include "base/tool_error.h"
 #include "platform/tesseract/image_preparation.h"
 #include "platform/tesseract/leptonica_image.h"
 #include "platform/tesseract/quiet_stderr.h"

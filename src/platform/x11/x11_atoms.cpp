@@ -6,6 +6,17 @@ namespace orvane::x11 {
 
 namespace {
 
+// The atoms of _NET_WM_WINDOW_TYPE, in WindowType order.
+constexpr const char* windowTypeAtomNames[windowTypeCount] = {
+    "_NET_WM_WINDOW_TYPE_NORMAL",        "_NET_WM_WINDOW_TYPE_DIALOG",
+    "_NET_WM_WINDOW_TYPE_DESKTOP",       "_NET_WM_WINDOW_TYPE_DOCK",
+    "_NET_WM_WINDOW_TYPE_TOOLBAR",       "_NET_WM_WINDOW_TYPE_MENU",
+    "_NET_WM_WINDOW_TYPE_UTILITY",       "_NET_WM_WINDOW_TYPE_SPLASH",
+    "_NET_WM_WINDOW_TYPE_DROPDOWN_MENU", "_NET_WM_WINDOW_TYPE_POPUP_MENU",
+    "_NET_WM_WINDOW_TYPE_TOOLTIP",       "_NET_WM_WINDOW_TYPE_NOTIFICATION",
+    "_NET_WM_WINDOW_TYPE_COMBO",         "_NET_WM_WINDOW_TYPE_DND",
+};
+
 constexpr xcb_atom_t Atoms::*namedMembers[] = {
     &Atoms::utf8String,        &Atoms::compoundText,       &Atoms::wmState,
     &Atoms::netWmName,         &Atoms::netWmPid,           &Atoms::netWmDesktop,

@@ -5,8 +5,8 @@
 #include <array>
 #include <optional>
 
+#include "platform/desktop/window_level.h"
 #include "platform/x11/x11_connection.h"
-#include "platform/x11/x11_window_layer.h"
 
 namespace orvane::x11 {
 

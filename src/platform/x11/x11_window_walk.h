@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "platform/desktop/window_facts.h"
 #include "platform/x11/x11_connection.h"
-#include "platform/x11/x11_window_facts.h"
 
 namespace orvane::x11 {
 

@@ -170,6 +170,9 @@ xcb_window_t makeWindow(xcb_connection_t* c, xcb_screen_t* screen, const Options
     xcb_destroy_window(c, w);
     if (round % 16 == 0)
       std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    // A thousand windows a second at most: churn that a loaded machine cannot outpace would
+    // starve the server and the tool alike, and every snapshot would run out of time.
+    usleep(1000);
   }
 }
 

@@ -1,16 +1,6 @@
-#include "platform/x11/x11_window_layer.h"
+#include "platform/desktop/window_level.h"
 
-namespace orvane::x11 {
-
-const char* const windowTypeAtomNames[windowTypeCount] = {
-    "_NET_WM_WINDOW_TYPE_NORMAL",        "_NET_WM_WINDOW_TYPE_DIALOG",
-    "_NET_WM_WINDOW_TYPE_DESKTOP",       "_NET_WM_WINDOW_TYPE_DOCK",
-    "_NET_WM_WINDOW_TYPE_TOOLBAR",       "_NET_WM_WINDOW_TYPE_MENU",
-    "_NET_WM_WINDOW_TYPE_UTILITY",       "_NET_WM_WINDOW_TYPE_SPLASH",
-    "_NET_WM_WINDOW_TYPE_DROPDOWN_MENU", "_NET_WM_WINDOW_TYPE_POPUP_MENU",
-    "_NET_WM_WINDOW_TYPE_TOOLTIP",       "_NET_WM_WINDOW_TYPE_NOTIFICATION",
-    "_NET_WM_WINDOW_TYPE_COMBO",         "_NET_WM_WINDOW_TYPE_DND",
-};
+namespace orvane {
 
 namespace {
 
@@ -59,4 +49,4 @@ std::int64_t windowLayer(const WindowKind& kind) {
   return level;
 }
 
-}  // namespace orvane::x11
+}  // namespace orvane

@@ -1,8 +1,8 @@
-#include "platform/x11/x11_window_layer.h"
+#include "platform/desktop/window_level.h"
 
 #include <gtest/gtest.h>
 
-namespace orvane::x11 {
+namespace orvane {
 namespace {
 
 std::int64_t managed(std::optional<WindowType> type, bool above = false) {
@@ -44,4 +44,4 @@ TEST(WindowLayer, OverrideRedirectWindowsAreNeverAtTheNormalLevel) {
 }
 
 }  // namespace
-}  // namespace orvane::x11
+}  // namespace orvane

@@ -4,9 +4,10 @@
 #include <cstdint>
 #include <optional>
 
-namespace orvane::x11 {
+namespace orvane {
 
-// The window types of _NET_WM_WINDOW_TYPE, in the order of windowTypeAtomNames.
+// The kinds of window the freedesktop.org window-manager hints name (_NET_WM_WINDOW_TYPE), to
+// which every desktop's window system maps its own.
 enum class WindowType {
   normal,
   dialog,
@@ -24,16 +25,15 @@ enum class WindowType {
   dnd,
 };
 inline constexpr std::size_t windowTypeCount = 14;
-extern const char* const windowTypeAtomNames[windowTypeCount];
 
 // What decides a window's layer.
 struct WindowKind {
   bool overrideRedirect = false;   // placed by the application itself, outside the manager
   std::optional<WindowType> type;  // the first type it names that is known here
-  bool keptAbove = false;          // _NET_WM_STATE_ABOVE
+  bool keptAbove = false;          // kept above ordinary windows
 };
 
 // The macOS window level of nearest meaning, as the window list's layer.
 std::int64_t windowLayer(const WindowKind& kind);
 
-}  // namespace orvane::x11
+}  // namespace orvane

@@ -5,15 +5,15 @@
 #include <optional>
 #include <string>
 
-#include "platform/x11/x11_window_facts.h"
+#include "platform/desktop/window_facts.h"
 #include "windows/window_entry.h"
 
-namespace orvane::x11 {
+namespace orvane {
 
 using ProcessNamer = std::function<std::optional<std::string>(std::uint32_t processId)>;
 
-// The window-list entry of a window. The owner is the class of WM_CLASS, else the name of the
-// owning process, asked of processName only then.
+// The window-list entry of a window. The owner is its class, else the name of the owning
+// process, asked of processName only then.
 WindowEntry windowEntry(const WindowFacts& window, const ProcessNamer& processName);
 
-}  // namespace orvane::x11
+}  // namespace orvane

@@ -9,6 +9,8 @@ namespace orvane {
 // The machine's own Unicode case mapping and normalisation, the same in every locale. Each takes
 // UTF-8 and gives UTF-8, or nothing when the text is not valid UTF-8 (a stray byte, an overlong
 // form, an encoded surrogate). The rules that use them live with the rules; these only transform.
+// Declared here, below the rules, and defined by the platform's orvane_system_text library, so
+// that the rules reach the machine's text services without depending on the platform folder.
 
 // Full lower-case mapping: a character may lower to several (U+0130 to "i" and U+0307), and text
 // without capitals comes back unchanged. How a word-final capital sigma lowers (to U+03C2 or

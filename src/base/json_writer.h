@@ -11,7 +11,7 @@ namespace orvane {
 // byte sequences become U+FFFD) with control characters, quote, reverse solidus and solidus
 // escaped; numbers use the shortest text that reads back to the same value; a non-finite number
 // throws EncodingError. Nothing is written anywhere until the caller takes the finished text.
-class JsonWriter {
+class JSONWriter {
  public:
   void beginObject();
   void endObject();
@@ -39,6 +39,6 @@ class JsonWriter {
 };
 
 // Appends text to out as the body of a JSON string (without the surrounding quotes).
-void appendJsonStringBody(std::string& out, std::string_view text);
+void appendJSONStringBody(std::string& out, std::string_view text);
 
 }  // namespace orvane

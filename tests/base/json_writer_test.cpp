@@ -1,33 +1,33 @@
-#include "cli/json_writer.h"
+#include "base/json_writer.h"
 
 #include <gtest/gtest.h>
 #include <cmath>
 #include <limits>
 
-#include "cli/tool_error.h"
+#include "base/tool_error.h"
 
 namespace orvane {
 namespace {
 
 std::string encodedString(std::string_view text) {
-  JsonWriter writer;
+  JSONWriter writer;
   writer.writeString(text);
   return writer.text();
 }
 
-TEST(JsonWriterStrings, EscapesQuoteReverseSolidusSolidusAndControls) {
+TEST(JSONWriterStrings, EscapesQuoteReverseSolidusSolidusAndControls) {
   EXPECT_EQ(encodedString("a/b\"c\\d"), R"("a\/b\"c\\d")");
   EXPECT_EQ(encodedString("line\nnext\ttab\r\b\f"), R"("line\nnext\ttab\r\b\f")");
   EXPECT_EQ(encodedString(std::string("\x01\x1f\x00", 3)), R"("\u0001\u001f\u0000")");
   EXPECT_EQ(encodedString("\x7f"), "\"\x7f\"");
 }
 
-TEST(JsonWriterStrings, KeepsValidUtf8AsIs) {
+TEST(JSONWriterStrings, KeepsValidUtf8AsIs) {
   EXPECT_EQ(encodedString("终端 — café 😀"), "\"终端 — café 😀\"");
   EXPECT_EQ(encodedString("\xF4\x8F\xBF\xBF"), "\"\xF4\x8F\xBF\xBF\"");  // U+10FFFF
 }
 
-TEST(JsonWriterStrings, ReplacesInvalidUtf8WithReplacementCharacter) {
+TEST(JSONWriterStrings, ReplacesInvalidUtf8WithReplacementCharacter) {
   const std::string fffd = "\xEF\xBF\xBD";
   EXPECT_EQ(encodedString("a\xFFz"), "\"a" + fffd + "z\"");
   EXPECT_EQ(encodedString("\xC0\xAF"), "\"" + fffd + fffd + "\"");             // overlong solidus
@@ -39,8 +39,8 @@ TEST(JsonWriterStrings, ReplacesInvalidUtf8WithReplacementCharacter) {
   EXPECT_EQ(encodedString("\x80\x80"), "\"" + fffd + fffd + "\"");
 }
 
-TEST(JsonWriterNumbers, ShortestRoundTripForms) {
-  JsonWriter writer;
+TEST(JSONWriterNumbers, ShortestRoundTripForms) {
+  JSONWriter writer;
   writer.beginArray();
   writer.writeDouble(100);
   writer.writeDouble(200.5);
@@ -54,17 +54,17 @@ TEST(JsonWriterNumbers, ShortestRoundTripForms) {
   EXPECT_EQ(writer.text(), "[100,200.5,-0.25,0.1,0.30000001192092896,0.3,4294967295,1e+300]");
 }
 
-TEST(JsonWriterNumbers, RefusesNonFiniteValues) {
+TEST(JSONWriterNumbers, RefusesNonFiniteValues) {
   for (const double value : {std::nan(""), std::numeric_limits<double>::infinity(),
                              -std::numeric_limits<double>::infinity()}) {
-    JsonWriter writer;
+    JSONWriter writer;
     EXPECT_THROW(writer.writeDouble(value), EncodingError);
     EXPECT_THROW(writer.writeFloat(static_cast<float>(value)), EncodingError);
   }
 }
 
-TEST(JsonWriterStructure, CompactObjectsAndArrays) {
-  JsonWriter writer;
+TEST(JSONWriterStructure, CompactObjectsAndArrays) {
+  JSONWriter writer;
   writer.beginObject();
   writer.key("empty");
   writer.beginArray();

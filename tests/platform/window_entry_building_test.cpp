@@ -1,10 +1,10 @@
-#include "platform/x11/x11_window_entry.h"
+#include "platform/desktop/window_entry_building.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-namespace orvane::x11 {
+namespace orvane {
 namespace {
 
 struct NamerSpy {
@@ -71,4 +71,4 @@ TEST(WindowEntry, CarriesTitleLayerAndAlphaWhenKnown) {
 }
 
 }  // namespace
-}  // namespace orvane::x11
+}  // namespace orvane

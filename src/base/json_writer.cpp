@@ -1,10 +1,10 @@
-#include "cli/json_writer.h"
+#include "base/json_writer.h"
 
 #include <charconv>
 #include <cmath>
 #include <type_traits>
 
-#include "cli/tool_error.h"
+#include "base/tool_error.h"
 
 namespace orvane {
 
@@ -94,7 +94,7 @@ void appendNumber(std::string& out, Number value) {
 
 }  // namespace
 
-void appendJsonStringBody(std::string& out, std::string_view text) {
+void appendJSONStringBody(std::string& out, std::string_view text) {
   std::size_t at = 0;
   while (at < text.size()) {
     const auto byte = static_cast<unsigned char>(text[at]);
@@ -117,7 +117,7 @@ void appendJsonStringBody(std::string& out, std::string_view text) {
   }
 }
 
-void JsonWriter::beforeValue() {
+void JSONWriter::beforeValue() {
   if (afterKey_) {
     afterKey_ = false;
     return;
@@ -129,57 +129,57 @@ void JsonWriter::beforeValue() {
   }
 }
 
-void JsonWriter::beginObject() {
+void JSONWriter::beginObject() {
   beforeValue();
   out_ += '{';
   containerHasItems_.push_back(false);
 }
 
-void JsonWriter::endObject() {
+void JSONWriter::endObject() {
   containerHasItems_.pop_back();
   out_ += '}';
 }
 
-void JsonWriter::beginArray() {
+void JSONWriter::beginArray() {
   beforeValue();
   out_ += '[';
   containerHasItems_.push_back(false);
 }
 
-void JsonWriter::endArray() {
+void JSONWriter::endArray() {
   containerHasItems_.pop_back();
   out_ += ']';
 }
 
-void JsonWriter::key(std::string_view name) {
+void JSONWriter::key(std::string_view name) {
   writeString(name);
   out_ += ':';
   afterKey_ = true;
 }
 
-void JsonWriter::writeString(std::string_view text) {
+void JSONWriter::writeString(std::string_view text) {
   beforeValue();
   out_ += '"';
-  appendJsonStringBody(out_, text);
+  appendJSONStringBody(out_, text);
   out_ += '"';
 }
 
-void JsonWriter::writeBool(bool value) {
+void JSONWriter::writeBool(bool value) {
   beforeValue();
   out_ += value ? "true" : "false";
 }
 
-void JsonWriter::writeUnsigned(std::uint64_t value) {
+void JSONWriter::writeUnsigned(std::uint64_t value) {
   beforeValue();
   appendNumber(out_, value);
 }
 
-void JsonWriter::writeDouble(double value) {
+void JSONWriter::writeDouble(double value) {
   beforeValue();
   appendNumber(out_, value);
 }
 
-void JsonWriter::writeFloat(float value) {
+void JSONWriter::writeFloat(float value) {
   beforeValue();
   appendNumber(out_, value);
 }

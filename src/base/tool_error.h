@@ -12,21 +12,24 @@ class Error : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The tool's own failures, each with a fixed message.
+// The tool's own failures, each with a fixed message. The usage message is the command line's
+// summary, which only the command table knows, so the dispatcher hands it over.
 class ToolError : public Error {
  public:
   enum class Case { usage, windowNotFound, invalidImage, recognitionFailed };
 
-  explicit ToolError(Case which);
-
-  static ToolError usage() { return ToolError(Case::usage); }
-  static ToolError windowNotFound() { return ToolError(Case::windowNotFound); }
-  static ToolError invalidImage() { return ToolError(Case::invalidImage); }
-  static ToolError recognitionFailed() { return ToolError(Case::recognitionFailed); }
+  static ToolError usage(const std::string& usageText) { return {Case::usage, usageText}; }
+  static ToolError windowNotFound() { return {Case::windowNotFound, "target window not found"}; }
+  static ToolError invalidImage() { return {Case::invalidImage, "invalid image"}; }
+  static ToolError recognitionFailed() {
+    return {Case::recognitionFailed, "text recognition failed"};
+  }
 
   Case which() const { return which_; }
 
  private:
+  ToolError(Case which, const std::string& message) : Error(message), which_(which) {}
+
   Case which_;
 };
 
@@ -42,7 +45,5 @@ class EncodingError : public Error {
  public:
   using Error::Error;
 };
-
-extern const char* const usageText;
 
 }  // namespace orvane

@@ -1,6 +1,6 @@
-#include "platform/x11/x11_window_entry.h"
+#include "platform/desktop/window_entry_building.h"
 
-namespace orvane::x11 {
+namespace orvane {
 
 WindowEntry windowEntry(const WindowFacts& window, const ProcessNamer& processName) {
   WindowEntry entry;
@@ -21,4 +21,4 @@ WindowEntry windowEntry(const WindowFacts& window, const ProcessNamer& processNa
   return entry;
 }
 
-}  // namespace orvane::x11
+}  // namespace orvane
