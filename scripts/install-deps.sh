@@ -24,6 +24,7 @@ test_packages=(
   googletest libgtest-dev clang libclang-rt-dev
   wmctrl xdotool locales man-db debootstrap
   xfonts-base fonts-noto-mono
+  sway foot xwayland weston
 )
 
 packages=("${build_packages[@]}")
