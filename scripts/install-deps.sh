@@ -24,7 +24,7 @@ test_packages=(
   googletest libgtest-dev clang libclang-rt-dev
   wmctrl xdotool locales man-db debootstrap
   xfonts-base fonts-noto-mono
-  sway foot xwayland weston
+  sway foot xwayland weston xauth
 )
 
 packages=("${build_packages[@]}")

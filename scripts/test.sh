@@ -24,6 +24,12 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   locale-gen >/dev/null
 fi
 
+# Wayland compositors refuse to run as root; the end-to-end tests run them as this user.
+if [ "$(id -u)" -eq 0 ] && ! id orvane-wayland >/dev/null 2>&1; then
+  echo "==> creating the user orvane-wayland for the Wayland tests"
+  useradd --system --no-create-home --shell /usr/sbin/nologin orvane-wayland
+fi
+
 passed=0
 failed=0
 # Runs ctest on a build folder and adds its counts to the totals.
