@@ -26,6 +26,7 @@ test_packages=(
   xfonts-base fonts-noto-mono
   # The window managers the end-to-end window tests run under (openbox is in the run set).
   fluxbox icewm xfwm4 kwin-x11 i3-wm
+  sway foot xwayland weston xauth
 )
 
 packages=("${build_packages[@]}")

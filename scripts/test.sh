@@ -24,6 +24,12 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   locale-gen >/dev/null
 fi
 
+# Wayland compositors refuse to run as root; the end-to-end tests run them as this user.
+if [ "$(id -u)" -eq 0 ] && ! id orvane-wayland >/dev/null 2>&1; then
+  echo "==> creating the user orvane-wayland for the Wayland tests"
+  useradd --system --no-create-home --shell /usr/sbin/nologin orvane-wayland
+fi
+
 passed=0
 failed=0
 # Runs ctest on a build folder and adds its counts to the totals.
@@ -62,8 +68,16 @@ cmake -S . -B "$build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANIT
   -DBUILD_TESTING=ON -DORVANE_WERROR=ON >/dev/null
 cmake --build "$build-sanitize"
 echo "==> running the tests with sanitizers"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+# The tool points descriptor 2 at /dev/null and keeps standard error for its error object, so the
+# sanitizers write their reports to files, shown if the stage fails.
+reports="$PWD/$build-sanitize/sanitizer-reports"
+rm -rf "$reports"
+mkdir -p "$reports"
+trap 'tail -n +1 "$reports"/* 2>/dev/null || true' EXIT
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:log_path="$reports/asan" \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:log_path="$reports/ubsan" \
   run_ctest "$build-sanitize"
+trap - EXIT
 
 echo "==> checking the installed tool and the Debian package"
 if BUILD_DIR="$build" scripts/check-install.sh; then

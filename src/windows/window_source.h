@@ -15,8 +15,10 @@ class WindowSource {
  public:
   virtual ~WindowSource() = default;
 
-  // A fresh snapshot, frontmost window first, desktop elements left out. A window system that
-  // cannot be reached gives an empty snapshot, never an error.
+  // A fresh snapshot, frontmost window first, desktop elements left out. An X server that cannot
+  // be reached gives an empty snapshot; a window system whose list is known to be incomplete or
+  // unavailable (a Wayland compositor that gives none, or does not answer) throws an Error
+  // rather than give a partial one.
   virtual std::vector<WindowEntry> entries() = 0;
 };
 

@@ -25,6 +25,22 @@ bool reserveIfClosed(int fd) {
   return true;
 }
 
+// Libraries may write to descriptor 2 on their own (libxcb copies an X server's refusal text
+// there), so only the tool's sink keeps the real standard error, on a descriptor of its own, and
+// descriptor 2 goes to /dev/null.
+int keepStandardErrorForTheTool() {
+  const int kept = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+  const int nothing = open("/dev/null", O_WRONLY | O_CLOEXEC);
+  if (kept == -1 || nothing == -1) {
+    if (nothing != -1)
+      close(nothing);
+    return kept == -1 ? STDERR_FILENO : kept;
+  }
+  dup2(nothing, STDERR_FILENO);
+  close(nothing);
+  return kept;
+}
+
 }  // namespace
 
 void FileDescriptorSink::write(std::string_view bytes) {
@@ -48,7 +64,7 @@ StandardStreams prepareStandardStreams() {
   const bool outClosed = reserveIfClosed(STDOUT_FILENO);
   const bool errClosed = reserveIfClosed(STDERR_FILENO);
   return {FileDescriptorSink(STDOUT_FILENO, outClosed),
-          FileDescriptorSink(STDERR_FILENO, errClosed)};
+          FileDescriptorSink(keepStandardErrorForTheTool(), errClosed)};
 }
 
 }  // namespace orvane

@@ -27,7 +27,9 @@ struct StandardStreams {
 // Prepares the process's standard streams for the tool: SIGPIPE is ignored, so a reader that
 // went away makes a write fail instead of killing the process, and a closed descriptor 1 or 2 is
 // held open on /dev/null, so that no later open (the X connection) can take its number, while
-// the returned sink still refuses to write there.
+// the returned sink still refuses to write there. Descriptor 2 itself then points at /dev/null so
+// that no library's own messages reach the tool's standard error; the error sink writes to a
+// copy of the original.
 StandardStreams prepareStandardStreams();
 
 }  // namespace orvane

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "windows/window_source.h"
+
+namespace orvane {
+
+enum class WindowSystem { x11, sway, noWindowList };
+
+// Which window system answers for this session, and for one without a window list, the name of
+// its compositor when it can be told ("" otherwise).
+struct SessionChoice {
+  WindowSystem system;
+  std::string compositor;
+};
+
+using EnvironmentLookup = std::function<std::optional<std::string>(std::string_view name)>;
+// The name of the process serving the session's Wayland socket, when it can be found.
+using CompositorNamer = std::function<std::optional<std::string>()>;
+
+// A Wayland session (WAYLAND_DISPLAY, or XDG_SESSION_TYPE=wayland) is answered by its compositor,
+// never by the X11 view that XWayland gives of it; anything else by the X server.
+SessionChoice chooseWindowSystem(const EnvironmentLookup& environment,
+                                 const CompositorNamer& socketOwner);
+
+// The error text of a session whose compositor gives no window list.
+std::string noWindowListMessage(const std::string& compositor);
+
+// The window source of the session this process runs in.
+std::unique_ptr<WindowSource> makeSessionWindowSource();
+
+}  // namespace orvane

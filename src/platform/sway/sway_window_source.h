@@ -1,0 +1,15 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "windows/window_source.h"
+
+namespace orvane {
+
+// The on-screen windows of the sway (or i3-compatible) compositor listening on socketPath,
+// native and XWayland alike. A compositor that cannot be asked, or answers late or wrongly, makes
+// entries() throw PlatformError: the list would otherwise be known to be incomplete.
+std::unique_ptr<WindowSource> makeSwayWindowSource(std::string socketPath);
+
+}  // namespace orvane

@@ -1,0 +1,112 @@
+#include "wayland_desktop.h"
+
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+namespace orvane::testing {
+
+namespace {
+
+std::string socketIn(const std::filesystem::path& folder, const std::string& prefix,
+                     const std::string& suffix) {
+  std::error_code ignored;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind(prefix, 0) == 0 && name.size() >= suffix.size() &&
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0 &&
+        entry.is_socket(ignored))
+      return entry.path().string();
+  }
+  return "";
+}
+
+std::vector<std::string> compositorCommand(const std::string& compositor,
+                                           const std::string& folder) {
+  if (compositor == "sway")
+    return {"sway", "-c", folder + "/sway.config"};
+  return {"weston", "--backend=headless-backend.so", "--socket=wayland-orvane", "--idle-time=0"};
+}
+
+}  // namespace
+
+bool WaylandDesktop::available() {
+  return getpwnam(compositorUser) != nullptr;
+}
+
+std::filesystem::path newFolder(const std::string& prefix) {
+  std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
+  if (mkdtemp(pattern.data()) == nullptr)
+    throw std::runtime_error("cannot make a folder for " + prefix);
+  return pattern;
+}
+
+WaylandDesktop::WaylandDesktop(const std::string& compositor)
+    : runtime_(newFolder("orvane-" + compositor)) {
+  const passwd* user = getpwnam(compositorUser);
+  if (user == nullptr)
+    throw std::runtime_error(std::string("no user ") + compositorUser);
+  const std::string folder = runtime_.string();
+  // XWayland on demand; windows open with sway's usual title bars.
+  std::ofstream(folder + "/sway.config") << "xwayland enable\n"
+                                            "output HEADLESS-1 resolution 1280x800 position 0 0\n";
+  if (chown(folder.c_str(), user->pw_uid, user->pw_gid) != 0 || chmod(folder.c_str(), 0700) != 0)
+    throw std::runtime_error("cannot hand the runtime folder to " + std::string(compositorUser));
+
+  // setpriv and env exec in place, so the process the object ends is the compositor itself.
+  std::vector<std::string> args = {"setpriv",
+                                   "--reuid=" + std::to_string(user->pw_uid),
+                                   "--regid=" + std::to_string(user->pw_gid),
+                                   "--clear-groups",
+                                   "env",
+                                   "-i",
+                                   "HOME=" + folder,
+                                   "XDG_RUNTIME_DIR=" + folder,
+                                   "PATH=/usr/bin:/bin",
+                                   "LANG=C.UTF-8",
+                                   "WLR_BACKENDS=headless",
+                                   "WLR_LIBINPUT_NO_DEVICES=1",
+                                   "WLR_RENDERER=pixman"};
+  for (std::string& word : compositorCommand(compositor, folder))
+    args.push_back(std::move(word));
+  compositor_ = std::make_unique<BackgroundProcess>(args);
+
+  const bool started = waitUntil(
+      [&] {
+        waylandDisplay_ = socketIn(runtime_, "wayland-", "");
+        swaySocket_ = socketIn(runtime_, "sway-ipc.", ".sock");
+        return !waylandDisplay_.empty() && (compositor != "sway" || !swaySocket_.empty());
+      },
+      60);
+  if (!started)
+    throw std::runtime_error(compositor + " did not start");
+  waylandDisplay_ = std::filesystem::path(waylandDisplay_).filename().string();
+}
+
+WaylandDesktop::~WaylandDesktop() {
+  compositor_.reset();
+  std::error_code ignored;
+  std::filesystem::remove_all(runtime_, ignored);
+}
+
+ProcessOutcome WaylandDesktop::runTool(const std::vector<std::string>& arguments) const {
+  ProcessOptions options;
+  options.environment = {"DISPLAY", "XDG_CURRENT_DESKTOP", "XDG_SESSION_TYPE",
+                         "WAYLAND_DISPLAY=" + waylandDisplay_,
+                         "XDG_RUNTIME_DIR=" + runtime_.string()};
+  options.environment.push_back(swaySocket_.empty() ? "SWAYSOCK" : "SWAYSOCK=" + swaySocket_);
+  options.timeoutSeconds = 30;
+  return testing::runTool(arguments, options);
+}
+
+void WaylandDesktop::swayCommand(const std::string& command) const {
+  const ProcessOutcome outcome = runProcess({"/usr/bin/swaymsg", "-s", swaySocket_, command});
+  EXPECT_EQ(outcome.exitStatus, 0) << command << ": " << outcome.out << outcome.err;
+}
+
+}  // namespace orvane::testing

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "background_process.h"
+#include "support/child_process.h"
+
+namespace orvane::testing {
+
+// Compositors refuse to run as root, so the test scripts create this user to run them as.
+inline constexpr const char* compositorUser = "orvane-wayland";
+
+// A headless Wayland compositor ("sway" or "weston") run as compositorUser in a private runtime
+// folder; it and its clients end with the object. Throws when it cannot be started.
+class WaylandDesktop {
+ public:
+  explicit WaylandDesktop(const std::string& compositor);
+  ~WaylandDesktop();
+  WaylandDesktop(const WaylandDesktop&) = delete;
+  WaylandDesktop& operator=(const WaylandDesktop&) = delete;
+
+  // Whether compositorUser exists (the test scripts make it when run as root).
+  static bool available();
+
+  // The tool run inside this session, its X11 view withheld.
+  ProcessOutcome runTool(const std::vector<std::string>& arguments) const;
+  // A sway command, through swaymsg; fails the test when sway refuses it.
+  void swayCommand(const std::string& command) const;
+
+ private:
+  std::filesystem::path runtime_;  // made here rather than per test: a suite may share one
+  std::string waylandDisplay_;
+  std::string swaySocket_;
+  std::unique_ptr<BackgroundProcess> compositor_;
+};
+
+}  // namespace orvane::testing
