@@ -5,6 +5,7 @@
 #include "background_process.h"
 #include "support/child_process.h"
 #include "support/temporary_folder.h"
+#include "virtual_desktop.h"
 
 namespace orvane::testing {
 namespace {
@@ -22,8 +23,8 @@ TEST(RefusedServer, RefusalTextNeverReachesTheToolsStreams) {
   ASSERT_TRUE(number) << "Xvfb did not start";
 
   ProcessOptions options;
-  options.environment = {"DISPLAY=:" + *number, "XAUTHORITY=" + (folder.path() / "none").string(),
-                         "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"};
+  options.environment = x11SessionEnvironment(":" + *number);
+  options.environment.push_back("XAUTHORITY=" + (folder.path() / "none").string());
   const ProcessOutcome list = runTool({"list-all"}, options);
   EXPECT_EQ(list.exitStatus, 0);
   EXPECT_EQ(list.out, "[]\n");

@@ -33,7 +33,7 @@ std::string displayName(int number) {
 ProcessOutcome runWithDisplay(const std::vector<std::string>& arguments,
                               const std::string& display) {
   ProcessOptions options;
-  options.environment = {display.empty() ? "DISPLAY" : "DISPLAY=" + display};
+  options.environment = x11SessionEnvironment(display);
   options.timeoutSeconds = 15;
   return runTool(arguments, options);
 }

@@ -198,16 +198,21 @@ void VirtualDesktop::activate(xcb_window_t window) {
     fail("window " + hexId(window) + " did not come to the front");
 }
 
+std::vector<std::string> x11SessionEnvironment(const std::string& display) {
+  return {display.empty() ? "DISPLAY" : "DISPLAY=" + display, "WAYLAND_DISPLAY",
+          "XDG_SESSION_TYPE"};
+}
+
 ProcessOutcome VirtualDesktop::runTool(const std::vector<std::string>& arguments) {
   ProcessOptions options;
-  options.environment = {"DISPLAY=" + display_};
+  options.environment = x11SessionEnvironment(display_);
   options.timeoutSeconds = 15;
   return testing::runTool(arguments, options);
 }
 
 ProcessOutcome VirtualDesktop::runProgram(std::vector<std::string> args) {
   ProcessOptions options;
-  options.environment = {"DISPLAY=" + display_};
+  options.environment = x11SessionEnvironment(display_);
   options.timeoutSeconds = 15;
   return runProcess(args, options);
 }

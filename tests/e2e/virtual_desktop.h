@@ -66,4 +66,8 @@ class VirtualDesktop {
 
 std::string hexId(xcb_window_t window);
 
+// The environment of a plain X11 session on display (no display when empty), whatever session
+// the tests themselves run in: a Wayland session's variables would choose another backend.
+std::vector<std::string> x11SessionEnvironment(const std::string& display);
+
 }  // namespace orvane::testing

@@ -96,16 +96,18 @@ std::string noWindowListMessage(const std::string& compositor) {
 
 std::unique_ptr<WindowSource> makeSessionWindowSource() {
   const SessionChoice choice = chooseWindowSystem(environmentVariable, waylandSocketOwner);
+  const auto processNameFromProc = [](std::uint32_t processId) {
+    return processName("/proc", processId);
+  };
   switch (choice.system) {
     case WindowSystem::sway:
-      return makeSwayWindowSource(*environmentVariable("SWAYSOCK"));
+      return makeSwayWindowSource(*environmentVariable("SWAYSOCK"), processNameFromProc);
     case WindowSystem::noWindowList:
       return std::make_unique<NoWindowListSource>(choice.compositor);
     case WindowSystem::x11:
       break;
   }
-  return makeX11WindowSource(
-      [](std::uint32_t processId) { return processName("/proc", processId); });
+  return makeX11WindowSource(processNameFromProc);
 }
 
 }  // namespace orvane

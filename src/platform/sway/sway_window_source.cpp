@@ -2,10 +2,9 @@
 
 #include <chrono>
 
-#include "platform/linux/proc_files.h"
+#include "platform/desktop/desktop_window_source.h"
 #include "platform/sway/sway_ipc.h"
 #include "platform/sway/sway_tree.h"
-#include "platform/desktop/desktop_window_source.h"
 
 namespace orvane {
 
@@ -13,28 +12,28 @@ namespace {
 
 class SwayWindowSource : public WindowSource {
  public:
-  explicit SwayWindowSource(std::string socketPath) : socketPath_(std::move(socketPath)) {}
+  SwayWindowSource(std::string socketPath, ProcessNamer processName)
+      : socketPath_(std::move(socketPath)), processName_(std::move(processName)) {}
 
   std::vector<WindowEntry> entries() override {
     const std::string tree =
         sway::requestTree(socketPath_, std::chrono::steady_clock::now() + snapshotTimeLimit);
-    const auto processName = [](std::uint32_t processId) {
-      return orvane::processName("/proc", processId);
-    };
     std::vector<WindowEntry> entries;
     for (const WindowFacts& window : sway::windowsOnScreen(tree))
-      entries.push_back(windowEntry(window, processName));
+      entries.push_back(windowEntry(window, processName_));
     return entries;
   }
 
  private:
   std::string socketPath_;
+  ProcessNamer processName_;
 };
 
 }  // namespace
 
-std::unique_ptr<WindowSource> makeSwayWindowSource(std::string socketPath) {
-  return std::make_unique<SwayWindowSource>(std::move(socketPath));
+std::unique_ptr<WindowSource> makeSwayWindowSource(std::string socketPath,
+                                                   ProcessNamer processName) {
+  return std::make_unique<SwayWindowSource>(std::move(socketPath), std::move(processName));
 }
 
 }  // namespace orvane
