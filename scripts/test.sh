@@ -24,6 +24,14 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   locale-gen >/dev/null
 fi
 
+# Wayland clients share their buffers through /dev/shm, which a booted system makes writable by
+# everyone; a chroot or minimal container may have a bare root-only folder there.
+if [ "$(id -u)" -eq 0 ] && [ "$(stat -c %a /dev/shm 2>/dev/null)" != 1777 ]; then
+  echo "==> making /dev/shm writable by everyone, as on a booted system"
+  mkdir -p /dev/shm
+  chmod 1777 /dev/shm
+fi
+
 # Wayland compositors refuse to run as root; the end-to-end tests run them as this user.
 if [ "$(id -u)" -eq 0 ] && ! id orvane-wayland >/dev/null 2>&1; then
   echo "==> creating the user orvane-wayland for the Wayland tests"

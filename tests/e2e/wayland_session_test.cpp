@@ -52,8 +52,10 @@ class SwaySession : public ::testing::Test {
     sway = nullptr;
   }
   void SetUp() override {
-    if (sway == nullptr)
+    if (!WaylandDesktop::available())
       GTEST_SKIP() << "no user " << compositorUser << " to run sway as (scripts/test.sh makes it)";
+    // A session that failed to start fails every test rather than skipping it.
+    ASSERT_NE(sway, nullptr) << "sway did not start";
   }
 
   static void openFoot(const std::string& appId, const std::string& title) {
