@@ -42,6 +42,7 @@ if [ ! -s "$pristine" ]; then
 fi
 
 tar -C "$root" -xf "$pristine"
+chmod 755 "$root" # as an installed system's /, not mktemp's private folder
 mkdir -p "$cache/archives/partial"
 mount -t proc proc "$root/proc"
 mount -t sysfs sys "$root/sys"
