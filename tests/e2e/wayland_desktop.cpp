@@ -58,13 +58,16 @@ WaylandDesktop::WaylandDesktop(const std::string& compositor)
   if (chown(folder.c_str(), user->pw_uid, user->pw_gid) != 0 || chmod(folder.c_str(), 0700) != 0)
     throw std::runtime_error("cannot hand the runtime folder to " + std::string(compositorUser));
 
-  // setpriv and env exec in place, so the process the object ends is the compositor itself.
+  // setpriv and env exec in place, so the process the object ends is the compositor itself. Its
+  // own folder is its working folder: the clients it starts inherit that, and the test's own
+  // working folder may be closed to the user.
   std::vector<std::string> args = {"setpriv",
                                    "--reuid=" + std::to_string(user->pw_uid),
                                    "--regid=" + std::to_string(user->pw_gid),
                                    "--clear-groups",
                                    "env",
                                    "-i",
+                                   "--chdir=" + folder,
                                    "HOME=" + folder,
                                    "XDG_RUNTIME_DIR=" + folder,
                                    "PATH=/usr/bin:/bin",
