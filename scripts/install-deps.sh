@@ -11,11 +11,13 @@ build_packages=(
   libxcb1-dev libxcb-res0-dev
   libtesseract-dev libleptonica-dev
   libutf8proc-dev
+  libsystemd-dev
 )
 
-# Running it: the recogniser's language data, and a private desktop for the main job.
+# Running it: the recogniser's language data, sd-bus for KDE Plasma's window list, and a private
+# desktop for the main job.
 run_packages=(
-  tesseract-ocr-chi-sim tesseract-ocr-eng
+  tesseract-ocr-chi-sim tesseract-ocr-eng libsystemd0
   xvfb openbox xterm x11-apps x11-utils imagemagick fonts-dejavu-core fonts-noto-cjk
 )
 

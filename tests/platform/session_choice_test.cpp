@@ -36,6 +36,14 @@ TEST(SessionChoice, WaylandIsNeverAnsweredByXWayland) {
   EXPECT_EQ(gnome.compositor, "GNOME");
 }
 
+TEST(SessionChoice, KdePlasmaIsAnsweredByKWin) {
+  EXPECT_EQ(choose({{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_CURRENT_DESKTOP", "KDE"}}).system,
+            WindowSystem::kwin);
+  EXPECT_EQ(choose({{"WAYLAND_DISPLAY", "wayland-0"}}, "kwin_wayland").system, WindowSystem::kwin);
+  // Only where the session is Wayland: Plasma on X11 is an X server's to answer.
+  EXPECT_EQ(choose({{"DISPLAY", ":0"}, {"XDG_CURRENT_DESKTOP", "KDE"}}).system, WindowSystem::x11);
+}
+
 TEST(SessionChoice, UnnamedDesktopIsNamedBySocketOwnerWhenKnown) {
   EXPECT_EQ(choose({{"WAYLAND_DISPLAY", "wayland-1"}}, "weston").compositor, "weston");
   EXPECT_EQ(choose({{"WAYLAND_DISPLAY", "wayland-1"}}).compositor, "");

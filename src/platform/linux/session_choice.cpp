@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "base/tool_error.h"
+#include "platform/kwin/kwin_window_source.h"
 #include "platform/linux/proc_files.h"
 #include "platform/sway/sway_window_source.h"
 #include "platform/x11/x11_window_source.h"
@@ -83,9 +84,11 @@ SessionChoice chooseWindowSystem(const EnvironmentLookup& environment,
   if (isSet(environment("SWAYSOCK")))
     return {WindowSystem::sway, ""};
   const std::optional<std::string> desktops = environment("XDG_CURRENT_DESKTOP");
-  if (isSet(desktops))
-    return {WindowSystem::noWindowList, firstDesktopName(*desktops)};
-  return {WindowSystem::noWindowList, socketOwner().value_or("")};
+  const std::string compositor =
+      isSet(desktops) ? firstDesktopName(*desktops) : socketOwner().value_or("");
+  if (compositor == "KDE" || compositor == "kwin_wayland")
+    return {WindowSystem::kwin, ""};
+  return {WindowSystem::noWindowList, compositor};
 }
 
 std::string noWindowListMessage(const std::string& compositor) {
@@ -102,6 +105,8 @@ std::unique_ptr<WindowSource> makeSessionWindowSource() {
   switch (choice.system) {
     case WindowSystem::sway:
       return makeSwayWindowSource(*environmentVariable("SWAYSOCK"), processNameFromProc);
+    case WindowSystem::kwin:
+      return makeKWinWindowSource(processNameFromProc);
     case WindowSystem::noWindowList:
       return std::make_unique<NoWindowListSource>(choice.compositor);
     case WindowSystem::x11:

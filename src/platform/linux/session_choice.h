@@ -10,7 +10,7 @@
 
 namespace orvane {
 
-enum class WindowSystem { x11, sway, noWindowList };
+enum class WindowSystem { x11, sway, kwin, noWindowList };
 
 // Which window system answers for this session, and for one without a window list, the name of
 // its compositor when it can be told ("" otherwise).
@@ -24,7 +24,9 @@ using EnvironmentLookup = std::function<std::optional<std::string>(std::string_v
 using CompositorNamer = std::function<std::optional<std::string>()>;
 
 // A Wayland session (WAYLAND_DISPLAY, or XDG_SESSION_TYPE=wayland) is answered by its compositor,
-// never by the X11 view that XWayland gives of it; anything else by the X server.
+// never by the X11 view that XWayland gives of it; anything else by the X server. KDE Plasma's
+// KWin is told by the desktop's name, or by the name of the process serving the socket when the
+// desktop is not named.
 SessionChoice chooseWindowSystem(const EnvironmentLookup& environment,
                                  const CompositorNamer& socketOwner);
 
