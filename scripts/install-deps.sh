@@ -29,6 +29,8 @@ test_packages=(
   # The window managers the end-to-end window tests run under (openbox is in the run set).
   fluxbox icewm xfwm4 kwin-x11 i3-wm
   sway foot xwayland weston xauth
+  # KDE Plasma's compositor, run headless on a session bus of its own.
+  kwin-wayland dbus-daemon dbus-bin
 )
 
 packages=("${build_packages[@]}")

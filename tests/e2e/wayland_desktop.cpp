@@ -46,22 +46,23 @@ std::filesystem::path newFolder(const std::string& prefix) {
   return pattern;
 }
 
-WaylandDesktop::WaylandDesktop(const std::string& compositor)
-    : runtime_(newFolder("orvane-" + compositor)) {
+void handToCompositorUser(const std::filesystem::path& path, unsigned mode) {
   const passwd* user = getpwnam(compositorUser);
   if (user == nullptr)
     throw std::runtime_error(std::string("no user ") + compositorUser);
-  const std::string folder = runtime_.string();
-  // XWayland on demand; windows open with sway's usual title bars.
-  std::ofstream(folder + "/sway.config") << "xwayland enable\n"
-                                            "output HEADLESS-1 resolution 1280x800 position 0 0\n";
-  if (chown(folder.c_str(), user->pw_uid, user->pw_gid) != 0 || chmod(folder.c_str(), 0700) != 0)
-    throw std::runtime_error("cannot hand the runtime folder to " + std::string(compositorUser));
+  if (chown(path.c_str(), user->pw_uid, user->pw_gid) != 0 || chmod(path.c_str(), mode) != 0)
+    throw std::runtime_error("cannot hand " + path.string() + " to " + compositorUser);
+}
 
-  // setpriv and env exec in place, so the process the object ends is the compositor itself. Its
-  // own folder is its working folder: the clients it starts inherit that, and the test's own
-  // working folder may be closed to the user.
-  std::vector<std::string> args = {"setpriv",
+std::vector<std::string> asCompositorUser(const std::string& folder,
+                                          const std::vector<std::string>& environment,
+                                          const std::vector<std::string>& command) {
+  const passwd* user = getpwnam(compositorUser);
+  if (user == nullptr)
+    throw std::runtime_error(std::string("no user ") + compositorUser);
+  // The compositor's own folder is the working folder: the clients it starts inherit that, and
+  // the test's own working folder may be closed to the user.
+  std::vector<std::string> args = {"/usr/bin/setpriv",
                                    "--reuid=" + std::to_string(user->pw_uid),
                                    "--regid=" + std::to_string(user->pw_gid),
                                    "--clear-groups",
@@ -71,12 +72,22 @@ WaylandDesktop::WaylandDesktop(const std::string& compositor)
                                    "HOME=" + folder,
                                    "XDG_RUNTIME_DIR=" + folder,
                                    "PATH=/usr/bin:/bin",
-                                   "LANG=C.UTF-8",
-                                   "WLR_BACKENDS=headless",
-                                   "WLR_LIBINPUT_NO_DEVICES=1",
-                                   "WLR_RENDERER=pixman"};
-  for (std::string& word : compositorCommand(compositor, folder))
-    args.push_back(std::move(word));
+                                   "LANG=C.UTF-8"};
+  args.insert(args.end(), environment.begin(), environment.end());
+  args.insert(args.end(), command.begin(), command.end());
+  return args;
+}
+
+WaylandDesktop::WaylandDesktop(const std::string& compositor)
+    : runtime_(newFolder("orvane-" + compositor)) {
+  const std::string folder = runtime_.string();
+  // XWayland on demand; windows open with sway's usual title bars.
+  std::ofstream(folder + "/sway.config") << "xwayland enable\n"
+                                            "output HEADLESS-1 resolution 1280x800 position 0 0\n";
+  handToCompositorUser(runtime_, 0700);
+  const std::vector<std::string> args = asCompositorUser(
+      folder, {"WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1", "WLR_RENDERER=pixman"},
+      compositorCommand(compositor, folder));
   compositor_ = std::make_unique<BackgroundProcess>(args);
 
   const bool started = waitUntil(

@@ -13,6 +13,19 @@ namespace orvane::testing {
 // Compositors refuse to run as root, so the test scripts create this user to run them as.
 inline constexpr const char* compositorUser = "orvane-wayland";
 
+// A new folder under the temporary folder, its name starting with prefix.
+std::filesystem::path newFolder(const std::string& prefix);
+
+// A folder of the test's own handed to compositorUser, private to that user.
+void handToCompositorUser(const std::filesystem::path& path, unsigned mode);
+
+// command run as compositorUser with only the given environment (and HOME, XDG_RUNTIME_DIR and
+// the working folder all set to folder, PATH and LANG), as a command line for setpriv. setpriv
+// and env exec in place, so the process started is command itself.
+std::vector<std::string> asCompositorUser(const std::string& folder,
+                                          const std::vector<std::string>& environment,
+                                          const std::vector<std::string>& command);
+
 // A headless Wayland compositor ("sway" or "weston") run as compositorUser in a private runtime
 // folder; it and its clients end with the object. Throws when it cannot be started.
 class WaylandDesktop {

@@ -10,13 +10,6 @@
 namespace orvane::testing {
 namespace {
 
-std::vector<std::string> titles(const std::vector<ListedWindow>& windows) {
-  std::vector<std::string> names;
-  for (const ListedWindow& window : windows)
-    names.push_back(window.title);
-  return names;
-}
-
 class SwaySession : public ::testing::Test {
  protected:
   // One session for the suite: tiled foot and xterm windows and a floating foot window on the

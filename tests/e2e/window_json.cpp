@@ -202,4 +202,11 @@ std::optional<std::pair<std::string, std::string>> parseFrontmost(std::string_vi
   return std::pair(*bundleId, *name);
 }
 
+std::vector<std::string> titles(const std::vector<ListedWindow>& windows) {
+  std::vector<std::string> names;
+  for (const ListedWindow& window : windows)
+    names.push_back(window.title);
+  return names;
+}
+
 }  // namespace orvane::testing

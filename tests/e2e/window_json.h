@@ -20,6 +20,9 @@ struct ListedWindow {
 std::optional<std::vector<ListedWindow>> parseWindowArray(std::string_view text);
 std::optional<ListedWindow> parseWindowObject(std::string_view text);
 
+// The windows' titles, in their order.
+std::vector<std::string> titles(const std::vector<ListedWindow>& windows);
+
 // The "bundleId" and "name" of the frontmost command's object.
 std::optional<std::pair<std::string, std::string>> parseFrontmost(std::string_view text);
 

@@ -1,0 +1,183 @@
+// The tool inside a KDE Plasma Wayland session: KWin answers through a script it runs for each
+// query, with native Wayland and XWayland windows alike, and keeps no script afterwards.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <future>
+#include <stdexcept>
+
+#include "kwin_desktop.h"
+#include "wayland_desktop.h"
+#include "window_json.h"
+
+namespace orvane::testing {
+namespace {
+
+class KWinSession : public ::testing::Test {
+ protected:
+  // One session for the suite: a weston-terminal (native Wayland), an xterm, a dialog and a
+  // panel (XWayland) shown; a minimised window and one on the second virtual desktop.
+  static void SetUpTestSuite() {
+    if (!WaylandDesktop::available())
+      return;
+    // A session that fails to start fails every test (an assertion here would skip them).
+    try {
+      kwin = new KWinDesktop();
+      populate();
+    } catch (const std::exception& error) {
+      startFailure = error.what();
+      delete kwin;
+      kwin = nullptr;
+    }
+  }
+
+  static void populate() {
+    kwin->startClient({"weston-terminal"});
+    waitForWindows({"Wayland Terminal"});
+    kwin->startClient({"xterm", "-T", "X term", "-geometry", "80x24+600+300"});
+    openTestWindow({"--title", "Dialog window", "--type", "DIALOG"});
+    openTestWindow({"--title", "Panel", "--type", "DOCK", "--geometry", "1280x40+0+760"});
+    openTestWindow({"--title", "Minimised window"});
+    openTestWindow({"--title", "Away window"});
+    waitForWindows({"Away window", "Dialog window", "Minimised window", "Panel", "Wayland Terminal",
+                    "X term"});
+    kwin->runScript(R"js(
+      var windows = workspace.clientList();
+      for (var i = 0; i < windows.length; ++i) {
+        if (windows[i].caption === "Minimised window") windows[i].minimized = true;
+        if (windows[i].caption === "Away window") windows[i].desktop = 2;
+      })js",
+                    [] {
+                      return shownTitles() == std::vector<std::string>{"Dialog window", "Panel",
+                                                                       "Wayland Terminal",
+                                                                       "X term"};
+                    });
+    kwin->runScript(R"js(
+      var windows = workspace.clientList();
+      for (var i = 0; i < windows.length; ++i)
+        if (windows[i].caption === "X term") workspace.activeClient = windows[i];)js",
+                    [] {
+                      const std::vector<ListedWindow> windows = listAll();
+                      return windows.size() > 1 && windows[1].title == "X term";
+                    });
+  }
+  static void TearDownTestSuite() {
+    delete kwin;
+    kwin = nullptr;
+  }
+  void SetUp() override {
+    if (!WaylandDesktop::available())
+      GTEST_SKIP() << "no user " << compositorUser << " to run KWin as (scripts/test.sh makes it)";
+    ASSERT_NE(kwin, nullptr) << "the KWin session did not start: " << startFailure;
+  }
+
+  static void openTestWindow(std::vector<std::string> options) {
+    options.insert(options.begin(), ORVANE_TEST_WINDOW_PATH);
+    kwin->startClient(options);
+  }
+
+  static std::vector<ListedWindow> run(const std::vector<std::string>& command) {
+    const ProcessOutcome outcome = kwin->runTool(command);
+    EXPECT_EQ(outcome.exitStatus, 0) << outcome.err;
+    EXPECT_EQ(outcome.err, "");
+    return parseWindowArray(outcome.out).value_or(std::vector<ListedWindow>{});
+  }
+  static std::vector<ListedWindow> listAll() { return run({"list-all"}); }
+
+  static std::vector<std::string> shownTitles() {
+    std::vector<std::string> seen = titles(listAll());
+    std::sort(seen.begin(), seen.end());
+    return seen;
+  }
+
+  static void waitForWindows(std::vector<std::string> expected) {
+    std::sort(expected.begin(), expected.end());
+    std::vector<std::string> seen;
+    if (!waitUntil([&] { return (seen = shownTitles()) == expected; }, 60))
+      throw std::runtime_error("the windows shown were " + ::testing::PrintToString(seen));
+  }
+
+  static KWinDesktop* kwin;
+  static std::string startFailure;
+};
+
+KWinDesktop* KWinSession::kwin = nullptr;
+std::string KWinSession::startFailure;
+
+TEST_F(KWinSession, ListsShownWindowsFrontToBackWithTheirFrames) {
+  const std::vector<ListedWindow> all = listAll();
+  // The panel stays above the windows; the xterm was raised last; the minimised window and the
+  // one on the other desktop are not on screen.
+  ASSERT_EQ(titles(all),
+            (std::vector<std::string>{"Panel", "X term", "Dialog window", "Wayland Terminal"}));
+  EXPECT_EQ(titles(run({"list"})),
+            (std::vector<std::string>{"X term", "Dialog window", "Wayland Terminal"}));
+  const ListedWindow& panel = all[0];
+  EXPECT_EQ(panel.width, 1280);  // no decoration on a panel
+  EXPECT_EQ(panel.height, 40);
+  const ListedWindow& xterm = all[1];
+  EXPECT_EQ(xterm.owner, "xterm");
+  EXPECT_EQ(xterm.bundleId, "xterm");
+  // The frame a user sees: the 400x300 window with KWin's title bar above it.
+  const ListedWindow& dialog = all[2];
+  EXPECT_EQ(dialog.width, 400);
+  EXPECT_GT(dialog.height, 300);
+  const ListedWindow& terminal = all[3];
+  EXPECT_EQ(terminal.owner, "org.freedesktop.weston.wayland-terminal");
+  EXPECT_EQ(terminal.bundleId, "weston-terminal");
+  EXPECT_GT(terminal.width, 0);
+  std::vector<std::uint32_t> ids;
+  for (const ListedWindow& window : all)
+    ids.push_back(window.windowId);
+  std::sort(ids.begin(), ids.end());
+  EXPECT_EQ(std::unique(ids.begin(), ids.end()), ids.end());
+}
+
+TEST_F(KWinSession, LookupsAnswerFromTheCompositor) {
+  const ProcessOutcome frontmost = kwin->runTool({"frontmost"});
+  EXPECT_EQ(parseFrontmost(frontmost.out), (std::pair<std::string, std::string>{"xterm", "xterm"}))
+      << frontmost.err;
+  const ProcessOutcome terminal = kwin->runTool({"window-for-bundle", "weston-terminal"});
+  EXPECT_EQ(parseWindowObject(terminal.out).value_or(ListedWindow{}).title, "Wayland Terminal")
+      << terminal.err;
+  const std::vector<ListedWindow> all = listAll();
+  ASSERT_EQ(all.size(), 4u);
+  const ListedWindow& xterm = all[1];
+  const auto atPoint = [](double x, double y) {
+    const ProcessOutcome outcome =
+        kwin->runTool({"window-at-point", std::to_string(x), std::to_string(y)});
+    return parseWindowObject(outcome.out).value_or(ListedWindow{}).title;
+  };
+  EXPECT_EQ(atPoint(xterm.x, xterm.y), "X term");  // its title bar's corner
+  EXPECT_EQ(atPoint(xterm.x + xterm.width, xterm.y + 1), atPoint(xterm.x + xterm.width, xterm.y));
+  EXPECT_NE(atPoint(xterm.x + xterm.width, xterm.y + 1), "X term");  // just right of it
+}
+
+TEST_F(KWinSession, OverlappingQueriesEachAnswerAndLeaveNoScriptLoaded) {
+  const int loadedBefore = kwin->loadedScripts();
+  std::vector<std::future<ProcessOutcome>> runs;
+  for (int i = 0; i < 6; ++i)
+    runs.push_back(std::async(std::launch::async, [] { return kwin->runTool({"list-all"}); }));
+  for (auto& run : runs) {
+    const ProcessOutcome outcome = run.get();
+    EXPECT_EQ(outcome.exitStatus, 0) << outcome.err;
+    EXPECT_EQ(titles(parseWindowArray(outcome.out).value_or(std::vector<ListedWindow>{})).size(),
+              4u);
+  }
+  EXPECT_EQ(kwin->loadedScripts(), loadedBefore);
+}
+
+TEST(KWinUnreachable, AnUnreachableSessionBusFailsWithTheReason) {
+  ProcessOptions options;
+  options.environment = {"XDG_SESSION_TYPE=wayland", "XDG_CURRENT_DESKTOP=KDE",
+                         "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/orvane-bus"};
+  const ProcessOutcome outcome = runTool({"list"}, options);
+  EXPECT_EQ(outcome.exitStatus, 1);
+  EXPECT_EQ(outcome.out, "");
+  EXPECT_EQ(outcome.err,
+            "{\"success\":false,\"error\":\"window list unavailable: KWin session bus cannot be "
+            "reached: No such file or directory\"}\n");
+}
+
+}  // namespace
+}  // namespace orvane::testing
