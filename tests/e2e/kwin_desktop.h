@@ -27,6 +27,8 @@ class KWinDesktop {
   void startClient(const std::vector<std::string>& command);
   // Has KWin run javaScript as a script of the test's own, until done() holds; then unloads it.
   void runScript(const std::string& javaScript, const std::function<bool()>& done);
+  // Sends KWin a signal (SIGSTOP makes a compositor that never answers).
+  void signalCompositor(int number) const { kwin_->signal(number); }
   // The number of scripts KWin holds loaded, by the objects it gives them on the bus.
   int loadedScripts() const;
 

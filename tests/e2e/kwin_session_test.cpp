@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <future>
 #include <stdexcept>
 
@@ -165,6 +166,20 @@ TEST_F(KWinSession, OverlappingQueriesEachAnswerAndLeaveNoScriptLoaded) {
               4u);
   }
   EXPECT_EQ(kwin->loadedScripts(), loadedBefore);
+}
+
+TEST_F(KWinSession, ACompositorThatNeverAnswersFailsInTimeAndKeepsNoScript) {
+  const int loadedBefore = kwin->loadedScripts();
+  kwin->signalCompositor(SIGSTOP);
+  const ProcessOutcome outcome = kwin->runTool({"frontmost"});
+  kwin->signalCompositor(SIGCONT);
+  EXPECT_EQ(outcome.exitStatus, 1);
+  EXPECT_EQ(outcome.out, "");
+  EXPECT_EQ(outcome.err,
+            "{\"success\":false,\"error\":\"window list unavailable: KWin gave no answer within "
+            "the time limit\"}\n");
+  // The unload was sent after the load, so KWin, once it runs again, ends up without the script.
+  EXPECT_TRUE(waitUntil([&] { return kwin->loadedScripts() == loadedBefore; }, 30));
 }
 
 TEST(KWinUnreachable, AnUnreachableSessionBusFailsWithTheReason) {
