@@ -33,6 +33,7 @@ struct SdBus {
   decltype(&sd_bus_message_read_basic) readBasic;
   decltype(&sd_bus_message_is_method_call) isMethodCall;
   decltype(&sd_bus_reply_method_return) replyMethodReturn;
+  decltype(&sd_bus_get_n_queued_write) queuedWrites;
 };
 
 template <typename Function>
@@ -73,6 +74,7 @@ const SdBus& sdBus(const std::string& failurePrefix) {
   find("sd_bus_message_read_basic", functions.readBasic);
   find("sd_bus_message_is_method_call", functions.isMethodCall);
   find("sd_bus_reply_method_return", functions.replyMethodReturn);
+  find("sd_bus_get_n_queued_write", functions.queuedWrites);
   loaded = true;
   return functions;
 }
@@ -193,6 +195,15 @@ void SessionBus::serve(const std::string& path, const std::string& interface,
       error < 0)
     state_->fail("cannot serve " + path + ": " + std::strerror(-error));
   state_->slots.push_back(slot);
+}
+
+bool SessionBus::flush(Deadline deadline) {
+  return processUntil(
+      [&] {
+        std::uint64_t queued = 0;
+        return state_->functions.queuedWrites(state_->bus, &queued) >= 0 && queued == 0;
+      },
+      deadline);
 }
 
 bool SessionBus::processUntil(const std::function<bool()>& done, Deadline deadline) {

@@ -50,6 +50,8 @@ class SessionBus {
   // Calls member of interface at path on this connection go to receive, with a reply each.
   void serve(const std::string& path, const std::string& interface, const std::string& member,
              StringReceiver receive);
+  // Writes out what has been sent, until deadline at most; whether it all went.
+  bool flush(Deadline deadline);
   // Processes messages until done() holds (true) or deadline passes (false).
   bool processUntil(const std::function<bool()>& done, Deadline deadline);
 
