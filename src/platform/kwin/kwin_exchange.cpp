@@ -81,7 +81,7 @@ class ScriptUnloader {
       bus_.send(scriptingCall("unloadScript", {name_}), reply_);
       bus_.flush(std::chrono::steady_clock::now() + unloadGrace);
     } catch (const Error&) {
-      // Nothing more can be done about a bus that failed; KWin drops nothing by itself.
+      // A bus that failed cannot carry the request; KWin keeps the script until it restarts.
     }
   }
   ScriptUnloader(const ScriptUnloader&) = delete;
@@ -104,12 +104,13 @@ std::string requestWindowList(std::chrono::steady_clock::time_point deadline) {
             });
   const ScriptFile file(windowListScript(bus.uniqueName()));
   const std::string name = uniqueScriptName();
+  // Made before the unloader, which processes the bus once more and may fill them in.
+  dbus::Reply loaded;
+  dbus::Reply started;
   const ScriptUnloader unloader(bus, name);
 
   // KWin takes one connection's messages in order, so the script is loaded by the time it is
   // asked to start: one round trip for both.
-  dbus::Reply loaded;
-  dbus::Reply started;
   bus.send(scriptingCall("loadScript", {file.path(), name}), loaded);
   bus.send(scriptingCall("start", {}), started);
   // Only KWin itself may answer: any program on the bus could call this connection.
