@@ -6,16 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=${BUILD_DIR:-build-bench}
-runs=${RUNS:-60}
-count=${1:-10}
-user=orvane-wayland
-
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target OrvaneScreenTool bench_runner print_empty_object >/dev/null
-tool="$build/src/OrvaneScreenTool"
-
-id "$user" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$user"
+# shellcheck source=bench/wayland_bench_setup.sh
+source bench/wayland_bench_setup.sh
 runtime=$(mktemp -d /tmp/orvane-sway-bench.XXXXXX)
 printf 'xwayland disable\noutput HEADLESS-1 resolution 3840x2160 position 0 0\n' >"$runtime/config"
 chown "$user" "$runtime"
