@@ -1,7 +1,5 @@
 #include "kwin_desktop.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <regex>
 #include <stdexcept>
@@ -100,7 +98,8 @@ std::string KWinDesktop::busCall(const std::vector<std::string>& call) const {
                                       "--dest=org.kde.KWin"};
   command.insert(command.end(), call.begin(), call.end());
   const ProcessOutcome outcome = runProcess(inSession(command));
-  EXPECT_EQ(outcome.exitStatus, 0) << call.at(1) << ": " << outcome.err;
+  if (outcome.exitStatus != 0)
+    throw std::runtime_error(call.at(1) + " failed: " + outcome.err);
   return outcome.out;
 }
 
@@ -111,8 +110,10 @@ void KWinDesktop::runScript(const std::string& javaScript, const std::function<b
   busCall({"/Scripting", "org.kde.kwin.Scripting.loadScript", "string:" + path.string(),
            "string:" + name});
   busCall({"/Scripting", "org.kde.kwin.Scripting.start"});
-  EXPECT_TRUE(waitUntil(done, 30)) << javaScript;
+  const bool worked = waitUntil(done, 30);
   busCall({"/Scripting", "org.kde.kwin.Scripting.unloadScript", "string:" + name});
+  if (!worked)
+    throw std::runtime_error("KWin's script did not do its work: " + javaScript);
 }
 
 int KWinDesktop::loadedScripts() const {

@@ -26,6 +26,7 @@ class KWinDesktop {
   // Starts a client in the session (native Wayland, or X11 through XWayland).
   void startClient(const std::vector<std::string>& command);
   // Has KWin run javaScript as a script of the test's own, until done() holds; then unloads it.
+  // Throws when KWin refuses it or done() never holds.
   void runScript(const std::string& javaScript, const std::function<bool()>& done);
   // Sends KWin a signal (SIGSTOP makes a compositor that never answers).
   void signalCompositor(int number) const { kwin_->signal(number); }

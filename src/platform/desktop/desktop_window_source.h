@@ -15,8 +15,9 @@ namespace orvane {
 // treated as no window system at all.
 inline constexpr std::chrono::milliseconds snapshotTimeLimit{2000};
 
-// Reads the windows on screen, front to back, finishing by deadline; nothing when the window
-// system cannot be reached or does not answer in time.
+// Reads the windows on screen, front to back, finishing by deadline. When the window system cannot
+// be reached or does not answer in time: nothing (an X server), or a PlatformError where the
+// desktop surely has windows and an empty list would be a wrong answer (a Wayland compositor).
 using WindowWalk =
     std::function<std::vector<WindowFacts>(std::chrono::steady_clock::time_point deadline)>;
 
