@@ -1,6 +1,7 @@
 // Times whole commands side by side: every round runs each command once, in turn, so that
-// background noise falls on all of them alike. Prints the median wall time, the spread and the
-// peak resident memory of each command, then the requested ratios of medians.
+// background noise falls on all of them alike. Prints the median wall time, the spread, the median
+// processor time (user and system, which other jobs on a busy machine disturb far less than the
+// wall time) and the peak resident memory of each command, then the requested ratios of medians.
 //
 //   bench_runner [--runs N] [--ratio A/B]... LABEL 'COMMAND ARGS' [LABEL 'COMMAND ARGS']...
 #include <algorithm>
@@ -25,6 +26,7 @@ struct Subject {
   std::string label;
   std::vector<std::string> argv;
   std::vector<double> millis;
+  std::vector<double> cpuMillis;
   long peakKilobytes = 0;
   int failures = 0;
 };
@@ -34,6 +36,10 @@ std::vector<std::string> words(const std::string& command) {
   std::vector<std::string> result;
   for (std::string word; stream >> word;) result.push_back(word);
   return result;
+}
+
+double millisOf(const timeval& time) {
+  return static_cast<double>(time.tv_sec) * 1000.0 + static_cast<double>(time.tv_usec) / 1000.0;
 }
 
 void runOnce(Subject& subject) {
@@ -58,6 +64,7 @@ void runOnce(Subject& subject) {
   const auto end = std::chrono::steady_clock::now();
   posix_spawn_file_actions_destroy(&actions);
   subject.millis.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+  subject.cpuMillis.push_back(millisOf(usage.ru_utime) + millisOf(usage.ru_stime));
   subject.peakKilobytes = std::max(subject.peakKilobytes, usage.ru_maxrss);
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) ++subject.failures;
 }
@@ -84,7 +91,7 @@ int main(int argc, char** argv) {
       const auto slash = pair.find('/');
       ratios.emplace_back(pair.substr(0, slash), pair.substr(slash + 1));
     } else if (i + 1 < argc) {
-      subjects.push_back(Subject{argument, words(argv[++i]), {}, 0, 0});
+      subjects.push_back(Subject{argument, words(argv[++i]), {}, {}, 0, 0});
     } else {
       std::fprintf(stderr, "usage: bench_runner [--runs N] [--ratio A/B]... LABEL 'COMMAND'...\n");
       return 2;
@@ -93,6 +100,7 @@ int main(int argc, char** argv) {
   for (Subject& subject : subjects) runOnce(subject);  // warm the caches, not counted
   for (Subject& subject : subjects) {
     subject.millis.clear();
+    subject.cpuMillis.clear();
     subject.failures = 0;
   }
   for (int round = 0; round < runs; ++round) {
@@ -100,19 +108,23 @@ int main(int argc, char** argv) {
   }
 
   std::map<std::string, double> medians;
-  std::printf("| command | median ms | p10 ms | p90 ms | peak RSS MB | failed runs |\n");
-  std::printf("|---|---:|---:|---:|---:|---:|\n");
+  std::map<std::string, double> cpuMedians;
+  std::printf("| command | median ms | p10 ms | p90 ms | median CPU ms | peak RSS MB | failed runs |\n");
+  std::printf("|---|---:|---:|---:|---:|---:|---:|\n");
   for (const Subject& subject : subjects) {
     medians[subject.label] = percentile(subject.millis, 0.5);
-    std::printf("| %s | %.2f | %.2f | %.2f | %.1f | %d |\n", subject.label.c_str(),
+    cpuMedians[subject.label] = percentile(subject.cpuMillis, 0.5);
+    std::printf("| %s | %.2f | %.2f | %.2f | %.2f | %.1f | %d |\n", subject.label.c_str(),
                 medians[subject.label], percentile(subject.millis, 0.1),
-                percentile(subject.millis, 0.9), subject.peakKilobytes / 1024.0, subject.failures);
+                percentile(subject.millis, 0.9), cpuMedians[subject.label],
+                subject.peakKilobytes / 1024.0, subject.failures);
   }
   if (!ratios.empty()) {
-    std::printf("\n| ratio of medians | value |\n|---|---:|\n");
+    std::printf("\n| ratio of medians | wall | CPU |\n|---|---:|---:|\n");
     for (const auto& [numerator, denominator] : ratios) {
-      std::printf("| %s / %s | %.2f |\n", numerator.c_str(), denominator.c_str(),
-                  medians[numerator] / medians[denominator]);
+      std::printf("| %s / %s | %.2f | %.2f |\n", numerator.c_str(), denominator.c_str(),
+                  medians[numerator] / medians[denominator],
+                  cpuMedians[numerator] / cpuMedians[denominator]);
     }
   }
   return 0;

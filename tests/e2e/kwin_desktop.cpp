@@ -89,6 +89,17 @@ ProcessOutcome KWinDesktop::runTool(const std::vector<std::string>& arguments) c
   return runProcess(inSession(command), options);
 }
 
+void KWinDesktop::installLauncher(const std::string& desktopId) const {
+  std::filesystem::path folder = folder_;
+  for (const char* step : {".local", "share", "applications"}) {
+    folder /= step;
+    std::filesystem::create_directory(folder);
+    handToCompositorUser(folder, 0755);
+  }
+  writeFile(folder / (desktopId + ".desktop"),
+            "[Desktop Entry]\nType=Application\nName=" + desktopId + "\nExec=true\n", 0644);
+}
+
 void KWinDesktop::startClient(const std::vector<std::string>& command) {
   clients_.push_back(std::make_unique<BackgroundProcess>(inSession(command)));
 }

@@ -23,6 +23,8 @@ class KWinDesktop {
 
   // The tool run in this session as its user, as in a Plasma session.
   ProcessOutcome runTool(const std::vector<std::string>& arguments) const;
+  // Installs a launcher (desktop file) of that id for the session's user.
+  void installLauncher(const std::string& desktopId) const;
   // Starts a client in the session (native Wayland, or X11 through XWayland).
   void startClient(const std::vector<std::string>& command);
   // Has KWin run javaScript as a script of the test's own, until done() holds; then unloads it.

@@ -14,6 +14,8 @@
 namespace orvane::testing {
 namespace {
 
+constexpr const char* terminalAppId = "org.freedesktop.weston.wayland-terminal";
+
 class KWinSession : public ::testing::Test {
  protected:
   // One session for the suite: a weston-terminal (native Wayland), an xterm, a dialog and a
@@ -33,6 +35,8 @@ class KWinSession : public ::testing::Test {
   }
 
   static void populate() {
+    // The terminal's app id names a launcher; the xterm's class names none.
+    kwin->installLauncher(terminalAppId);
     kwin->startClient({"weston-terminal"});
     waitForWindows({"Wayland Terminal"});
     kwin->startClient({"xterm", "-T", "X term", "-geometry", "80x24+600+300"});
@@ -129,8 +133,8 @@ TEST_F(KWinSession, ListsShownWindowsFrontToBackWithTheirFrames) {
   EXPECT_EQ(dialog.width, 400);
   EXPECT_GT(dialog.height, 300);
   const ListedWindow& terminal = all[3];
-  EXPECT_EQ(terminal.owner, "org.freedesktop.weston.wayland-terminal");
-  EXPECT_EQ(terminal.bundleId, "weston-terminal");
+  EXPECT_EQ(terminal.owner, terminalAppId);
+  EXPECT_EQ(terminal.bundleId, terminalAppId);
   EXPECT_GT(terminal.width, 0);
   std::vector<std::uint32_t> ids;
   for (const ListedWindow& window : all)
@@ -143,7 +147,7 @@ TEST_F(KWinSession, LookupsAnswerFromTheCompositor) {
   const ProcessOutcome frontmost = kwin->runTool({"frontmost"});
   EXPECT_EQ(parseFrontmost(frontmost.out), (std::pair<std::string, std::string>{"xterm", "xterm"}))
       << frontmost.err;
-  const ProcessOutcome terminal = kwin->runTool({"window-for-bundle", "weston-terminal"});
+  const ProcessOutcome terminal = kwin->runTool({"window-for-bundle", terminalAppId});
   EXPECT_EQ(parseWindowObject(terminal.out).value_or(ListedWindow{}).title, "Wayland Terminal")
       << terminal.err;
   const std::vector<ListedWindow> all = listAll();

@@ -110,12 +110,22 @@ WaylandDesktop::~WaylandDesktop() {
 
 ProcessOutcome WaylandDesktop::runTool(const std::vector<std::string>& arguments) const {
   ProcessOptions options;
-  options.environment = {"DISPLAY", "XDG_CURRENT_DESKTOP", "XDG_SESSION_TYPE",
+  options.environment = {"DISPLAY",
+                         "XDG_CURRENT_DESKTOP",
+                         "XDG_SESSION_TYPE",
                          "WAYLAND_DISPLAY=" + waylandDisplay_,
-                         "XDG_RUNTIME_DIR=" + runtime_.string()};
+                         "XDG_RUNTIME_DIR=" + runtime_.string(),
+                         "XDG_DATA_HOME=" + (runtime_ / "share").string()};
   options.environment.push_back(swaySocket_.empty() ? "SWAYSOCK" : "SWAYSOCK=" + swaySocket_);
   options.timeoutSeconds = 30;
   return testing::runTool(arguments, options);
+}
+
+void WaylandDesktop::installLauncher(const std::string& desktopId) const {
+  const std::filesystem::path applications = runtime_ / "share/applications";
+  std::filesystem::create_directories(applications);
+  std::ofstream(applications / (desktopId + ".desktop"))
+      << "[Desktop Entry]\nType=Application\nName=" << desktopId << "\nExec=foot\n";
 }
 
 void WaylandDesktop::swayCommand(const std::string& command) const {

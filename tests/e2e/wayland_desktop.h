@@ -40,6 +40,8 @@ class WaylandDesktop {
 
   // The tool run inside this session, its X11 view withheld.
   ProcessOutcome runTool(const std::vector<std::string>& arguments) const;
+  // Installs a launcher (desktop file) named desktopId where the tool run here looks for them.
+  void installLauncher(const std::string& desktopId) const;
   // A sway command, through swaymsg; fails the test when sway refuses it.
   void swayCommand(const std::string& command) const;
 

@@ -18,6 +18,8 @@ class SwaySession : public ::testing::Test {
     if (!WaylandDesktop::available())
       return;
     sway = new WaylandDesktop("sway");
+    // The floating window's app id names a launcher; the tiled one's names none.
+    sway->installLauncher("orvane.floating");
     openFoot("orvane.tiled", "Tiled foot");
     sway->swayCommand("exec xterm -T 'X term'");
     waitForWindows({"Tiled foot", "X term"});
@@ -86,7 +88,7 @@ TEST_F(SwaySession, ListsNativeAndXWaylandWindowsFrontToBackWithTheirFrames) {
   ASSERT_EQ(titles(windows), (std::vector<std::string>{"Floating foot", "Tiled foot", "X term"}));
   const ListedWindow& floating = windows[0];
   EXPECT_EQ(floating.owner, "orvane.floating");
-  EXPECT_EQ(floating.bundleId, "foot");
+  EXPECT_EQ(floating.bundleId, "orvane.floating");
   // Its frame, title bar included, is where and as large as it was set.
   EXPECT_EQ(floating.x, 100);
   EXPECT_EQ(floating.y, 100);
@@ -94,6 +96,7 @@ TEST_F(SwaySession, ListsNativeAndXWaylandWindowsFrontToBackWithTheirFrames) {
   EXPECT_EQ(floating.height, 300);
   const ListedWindow& tiled = windows[1];
   const ListedWindow& xterm = windows[2];
+  EXPECT_EQ(tiled.bundleId, "foot");
   EXPECT_EQ(xterm.owner, "XTerm");
   EXPECT_EQ(xterm.bundleId, "xterm");
   // Side by side (the xterm on the right), each from the top of the 1280x800 output to its bottom,
@@ -109,7 +112,7 @@ TEST_F(SwaySession, ListsNativeAndXWaylandWindowsFrontToBackWithTheirFrames) {
 TEST_F(SwaySession, LookupsAnswerFromTheCompositor) {
   const ProcessOutcome frontmost = sway->runTool({"frontmost"});
   EXPECT_EQ(parseFrontmost(frontmost.out),
-            (std::pair<std::string, std::string>{"foot", "orvane.floating"}))
+            (std::pair<std::string, std::string>{"orvane.floating", "orvane.floating"}))
       << frontmost.err;
   const auto atPoint = [](double x, double y) {
     const ProcessOutcome outcome =
@@ -123,6 +126,8 @@ TEST_F(SwaySession, LookupsAnswerFromTheCompositor) {
   EXPECT_EQ(atPoint(windows[2].x, 0), windows[2].title);
   const ProcessOutcome xterm = sway->runTool({"window-for-bundle", "xterm"});
   EXPECT_EQ(parseWindowObject(xterm.out).value_or(ListedWindow{}).title, "X term") << xterm.err;
+  const ProcessOutcome launcher = sway->runTool({"window-for-bundle", "orvane.floating"});
+  EXPECT_EQ(parseWindowObject(launcher.out).value_or(ListedWindow{}).title, "Floating foot");
 }
 
 TEST_F(SwaySession, FullscreenWindowComesFirstAndCoversTheOutput) {

@@ -10,7 +10,7 @@
 #include "platform/tesseract/image_size.h"
 #include "platform/tesseract/leptonica_decoder.h"
 #include "platform/tesseract/leptonica_image.h"
-#include "platform/tesseract/quiet_stderr.h"
+#include "platform/tesseract/leptonica_messages.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const bool silenced = (orvane::silenceLeptonica(), true);

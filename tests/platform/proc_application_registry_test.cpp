@@ -5,7 +5,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
+#include "platform/linux/desktop_file_ids.h"
 #include "support/temporary_folder.h"
 
 namespace orvane {
@@ -92,6 +94,49 @@ TEST_F(FakeProc, LaunchedDesktopFileCountsOnlyForTheLaunchedProcess) {
   const fs::path noPid = process(72, "/usr/bin/bash");
   write(noPid / "environ", "GIO_LAUNCHED_DESKTOP_FILE=/a/b.desktop\0"s);
   EXPECT_EQ(idOf(72), "bash");
+}
+
+TEST_F(FakeProc, WaylandAppIdCountsWhenItNamesAnInstalledLauncher) {
+  using namespace std::string_literals;
+  const fs::path applications = root / "share/applications";
+  fs::create_directories(applications / "org.example.Notes.desktop");  // a folder, not a launcher
+  write(applications / "org.example.Viewer.desktop", "[Desktop Entry]\n");
+  write(root / "escape.desktop", "[Desktop Entry]\n");
+  const auto appIds = std::make_shared<AppIdsSeen>(AppIdsSeen{{80, "org.example.Viewer"},
+                                                              {81, "foot-server"},
+                                                              {82, "../../escape"},
+                                                              {83, "org.example.Notes"},
+                                                              {84, "org.example.Viewer"}});
+  registry = makeProcApplicationRegistry(root.string(), {appIds, {applications.string()}});
+  for (int processId : {80, 81, 82, 83, 84})
+    process(processId);
+  write(root / "84/environ",
+        "GIO_LAUNCHED_DESKTOP_FILE=/usr/share/applications/org.gnome.gedit.desktop\0"
+        "GIO_LAUNCHED_DESKTOP_FILE_PID=84\0"s);
+  EXPECT_EQ(idOf(80), "org.example.Viewer");
+  EXPECT_EQ(idOf(81), "gedit");
+  EXPECT_EQ(idOf(82), "gedit");
+  EXPECT_EQ(idOf(83), "gedit");
+  EXPECT_EQ(idOf(84), "org.gnome.gedit");  // the launcher's own word comes first
+}
+
+TEST(DesktopFileFolders, FollowTheBaseDirectoryRules) {
+  const auto lookup = [](std::map<std::string, std::string> variables) {
+    return [variables](std::string_view name) -> std::optional<std::string> {
+      const auto found = variables.find(std::string(name));
+      return found == variables.end() ? std::nullopt : std::optional(found->second);
+    };
+  };
+  EXPECT_EQ(desktopFileFolders(lookup({{"HOME", "/home/u"}})),
+            (std::vector<std::string>{"/home/u/.local/share/applications",
+                                      "/usr/local/share/applications", "/usr/share/applications"}));
+  EXPECT_EQ(desktopFileFolders(lookup({{"HOME", "/home/u"},
+                                       {"XDG_DATA_HOME", "relative/share"},
+                                       {"XDG_DATA_DIRS", "/opt/share::rel:/usr/share"}})),
+            (std::vector<std::string>{"/home/u/.local/share/applications",
+                                      "/opt/share/applications", "/usr/share/applications"}));
+  EXPECT_EQ(desktopFileFolders(lookup({{"XDG_DATA_HOME", "/data"}, {"XDG_DATA_DIRS", "/d"}})),
+            (std::vector<std::string>{"/data/applications", "/d/applications"}));
 }
 
 TEST(ProcApplicationRegistry, KnowsThisProcessByItsExecutable) {

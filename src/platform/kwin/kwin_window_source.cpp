@@ -8,10 +8,15 @@
 
 namespace orvane {
 
-std::unique_ptr<WindowSource> makeKWinWindowSource(ProcessNamer processName) {
+std::unique_ptr<WindowSource> makeKWinWindowSource(ProcessNamer processName,
+                                                   std::shared_ptr<AppIdsSeen> appIdsSeen) {
   return makeDesktopWindowSource(
-      [](std::chrono::steady_clock::time_point deadline) {
-        return kwin::windowsOnScreen(kwin::requestWindowList(deadline));
+      [appIdsSeen](std::chrono::steady_clock::time_point deadline) {
+        std::vector<WindowFacts> windows = kwin::windowsOnScreen(kwin::requestWindowList(deadline));
+        for (const WindowFacts& window : windows)
+          if (window.processId && window.className)
+            appIdsSeen->try_emplace(*window.processId, *window.className);
+        return windows;
       },
       std::move(processName));
 }

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "platform/linux/desktop_file_ids.h"
 #include "platform/linux/proc_files.h"
 
 namespace orvane {
@@ -102,7 +103,8 @@ std::optional<std::string> executableName(const std::string& directory) {
 // Each operation asks through a RegistryMemo, so a process is read once per run.
 class ProcApplicationRegistry : public ApplicationRegistry {
  public:
-  explicit ProcApplicationRegistry(std::string procRoot) : procRoot_(std::move(procRoot)) {}
+  ProcApplicationRegistry(std::string procRoot, LauncherSources launchers)
+      : procRoot_(std::move(procRoot)), launchers_(std::move(launchers)) {}
 
   std::optional<std::string> bundleIdentifier(std::int32_t processId) override {
     const std::string directory = processDirectory(procRoot_, processId);
@@ -114,17 +116,31 @@ class ProcApplicationRegistry : public ApplicationRegistry {
       return id;
     if (auto id = launchedDesktopId(directory, processId))
       return id;
+    if (auto id = launcherAppId(processId))
+      return id;
     return executableName(directory);
   }
 
  private:
+  std::optional<std::string> launcherAppId(std::int32_t processId) const {
+    if (!launchers_.appIds)
+      return std::nullopt;
+    const auto seen = launchers_.appIds->find(static_cast<std::uint32_t>(processId));
+    if (seen == launchers_.appIds->end() ||
+        !namesDesktopFile(seen->second, launchers_.desktopFileFolders))
+      return std::nullopt;
+    return seen->second;
+  }
+
   std::string procRoot_;
+  LauncherSources launchers_;
 };
 
 }  // namespace
 
-std::unique_ptr<ApplicationRegistry> makeProcApplicationRegistry(std::string procRoot) {
-  return std::make_unique<ProcApplicationRegistry>(std::move(procRoot));
+std::unique_ptr<ApplicationRegistry> makeProcApplicationRegistry(std::string procRoot,
+                                                                 LauncherSources launchers) {
+  return std::make_unique<ProcApplicationRegistry>(std::move(procRoot), std::move(launchers));
 }
 
 }  // namespace orvane

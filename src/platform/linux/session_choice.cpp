@@ -26,13 +26,6 @@ std::string firstDesktopName(const std::string& desktops) {
   return desktops.substr(0, desktops.find(':'));
 }
 
-std::optional<std::string> environmentVariable(std::string_view name) {
-  const char* value = std::getenv(std::string(name).c_str());
-  if (value == nullptr)
-    return std::nullopt;
-  return std::string(value);
-}
-
 std::string waylandSocketPath() {
   const std::string display = environmentVariable("WAYLAND_DISPLAY").value_or("wayland-0");
   if (!display.empty() && display.front() == '/')
@@ -74,6 +67,13 @@ class NoWindowListSource : public WindowSource {
 
 }  // namespace
 
+std::optional<std::string> environmentVariable(std::string_view name) {
+  const char* value = std::getenv(std::string(name).c_str());
+  if (value == nullptr)
+    return std::nullopt;
+  return std::string(value);
+}
+
 SessionChoice chooseWindowSystem(const EnvironmentLookup& environment,
                                  const CompositorNamer& socketOwner) {
   const bool wayland =
@@ -97,16 +97,17 @@ std::string noWindowListMessage(const std::string& compositor) {
          " gives other programs no window list";
 }
 
-std::unique_ptr<WindowSource> makeSessionWindowSource() {
+std::unique_ptr<WindowSource> makeSessionWindowSource(std::shared_ptr<AppIdsSeen> appIdsSeen) {
   const SessionChoice choice = chooseWindowSystem(environmentVariable, waylandSocketOwner);
   const auto processNameFromProc = [](std::uint32_t processId) {
     return processName("/proc", processId);
   };
   switch (choice.system) {
     case WindowSystem::sway:
-      return makeSwayWindowSource(*environmentVariable("SWAYSOCK"), processNameFromProc);
+      return makeSwayWindowSource(*environmentVariable("SWAYSOCK"), processNameFromProc,
+                                  std::move(appIdsSeen));
     case WindowSystem::kwin:
-      return makeKWinWindowSource(processNameFromProc);
+      return makeKWinWindowSource(processNameFromProc, std::move(appIdsSeen));
     case WindowSystem::noWindowList:
       return std::make_unique<NoWindowListSource>(choice.compositor);
     case WindowSystem::x11:

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/desktop/app_ids_seen.h"
 #include "windows/window_source.h"
 
 namespace orvane {
@@ -33,7 +34,11 @@ SessionChoice chooseWindowSystem(const EnvironmentLookup& environment,
 // The error text of a session whose compositor gives no window list.
 std::string noWindowListMessage(const std::string& compositor);
 
-// The window source of the session this process runs in.
-std::unique_ptr<WindowSource> makeSessionWindowSource();
+// The variable as this process was given it.
+std::optional<std::string> environmentVariable(std::string_view name);
+
+// The window source of the session this process runs in; a Wayland compositor's app ids go to
+// appIdsSeen.
+std::unique_ptr<WindowSource> makeSessionWindowSource(std::shared_ptr<AppIdsSeen> appIdsSeen);
 
 }  // namespace orvane

@@ -9,7 +9,6 @@
 #include "platform/tesseract/image_preparation.h"
 #include "platform/tesseract/image_size.h"
 #include "platform/tesseract/leptonica_image.h"
-#include "platform/tesseract/quiet_stderr.h"
 
 namespace orvane {
 
@@ -67,7 +66,6 @@ std::unique_ptr<DecodedImage> LeptonicaDecoder::decodeFirstImage(const std::stri
   const FilePointer file = openRegularFile(path);
   if (!file)
     return nullptr;
-  const QuietStandardError quiet;
   const PixPointer pix = decodeWithinLimit(file.get());
   if (!pix)
     return nullptr;

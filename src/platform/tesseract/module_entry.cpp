@@ -11,7 +11,7 @@
 
 #include "platform/ocr_module_interface.h"
 #include "platform/tesseract/leptonica_decoder.h"
-#include "platform/tesseract/quiet_stderr.h"
+#include "platform/tesseract/leptonica_messages.h"
 #include "platform/tesseract/tesseract_recognizer.h"
 
 struct OrvaneOCRImage {

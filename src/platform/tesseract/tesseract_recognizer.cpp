@@ -8,7 +8,6 @@
 #include "base/tool_error.h"
 #include "platform/tesseract/image_preparation.h"
 #include "platform/tesseract/leptonica_image.h"
-#include "platform/tesseract/quiet_stderr.h"
 #include "platform/tesseract/text_lines.h"
 
 namespace orvane {
@@ -57,7 +56,6 @@ std::optional<std::vector<TextObservation>> TesseractRecognizer::recognizeText(
   const auto* stored = dynamic_cast<const LeptonicaImage*>(&image);
   if (stored == nullptr)
     throw PlatformError("the image was not decoded by the Tesseract backend");
-  const QuietStandardError quiet;
   tesseract::TessBaseAPI api;
   startEngine(api, dataDirectory_);
   PixPointer prepared = prepareForRecognition(stored->pix());
