@@ -42,7 +42,7 @@ class WaylandDesktop {
   ProcessOutcome runTool(const std::vector<std::string>& arguments) const;
   // Installs a launcher (desktop file) named desktopId where the tool run here looks for them.
   void installLauncher(const std::string& desktopId) const;
-  // A sway command, through swaymsg; fails the test when sway refuses it.
+  // A sway command, through swaymsg; throws when sway refuses it.
   void swayCommand(const std::string& command) const;
 
  private:

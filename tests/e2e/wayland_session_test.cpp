@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "wayland_desktop.h"
 #include "window_json.h"
@@ -17,7 +18,18 @@ class SwaySession : public ::testing::Test {
   static void SetUpTestSuite() {
     if (!WaylandDesktop::available())
       return;
-    sway = new WaylandDesktop("sway");
+    // A session that fails to start fails every test (an assertion here would skip them).
+    try {
+      sway = new WaylandDesktop("sway");
+      populate();
+    } catch (const std::exception& error) {
+      startFailure = error.what();
+      delete sway;
+      sway = nullptr;
+    }
+  }
+
+  static void populate() {
     // The floating window's app id names a launcher; the tiled one's names none.
     sway->installLauncher("orvane.floating");
     openFoot("orvane.tiled", "Tiled foot");
@@ -50,7 +62,7 @@ class SwaySession : public ::testing::Test {
     if (!WaylandDesktop::available())
       GTEST_SKIP() << "no user " << compositorUser << " to run sway as (scripts/test.sh makes it)";
     // A session that failed to start fails every test rather than skipping it.
-    ASSERT_NE(sway, nullptr) << "sway did not start";
+    ASSERT_NE(sway, nullptr) << "the sway session did not start: " << startFailure;
   }
 
   static void openFoot(const std::string& appId, const std::string& title) {
@@ -75,13 +87,16 @@ class SwaySession : public ::testing::Test {
           return seen == expected;
         },
         60);
-    ASSERT_TRUE(arrived) << ::testing::PrintToString(seen);
+    if (!arrived)
+      throw std::runtime_error("the windows shown were " + ::testing::PrintToString(seen));
   }
 
   static WaylandDesktop* sway;
+  static std::string startFailure;
 };
 
 WaylandDesktop* SwaySession::sway = nullptr;
+std::string SwaySession::startFailure;
 
 TEST_F(SwaySession, ListsNativeAndXWaylandWindowsFrontToBackWithTheirFrames) {
   const std::vector<ListedWindow> windows = listAll();
