@@ -108,6 +108,13 @@ void OCRFixtures::makeImages() const {
                        text(1100, 480, "RIGHT WORDS") + text(80, 1600, "LOW LEFT") +
                        text(1100, 1500, "HIGH RIGHT"));
   draw("blank.png", {"-size", "400x300", "xc:white"});
+  // Pictures without text, and a line of text above a picture of noise.
+  draw("noise.png", {"-seed", "1", "-size", "600x400", "xc:", "+noise", "Random"});
+  draw("gradient.png", {"-size", "600x400", "gradient:navy-orange"});
+  draw("captioned.png",
+       canvas(900, 300, latinFont, 36) + text(40, 70, "Words above a picture") +
+           std::vector<std::string>{"(", "-seed", "2", "-size", "900x180", "xc:", "+noise",
+                                    "Random", ")", "-geometry", "+0+120", "-composite"});
   draw("first.png", canvas(600, 150, latinFont, 40) + text(30, 90, "FIRST PAGE"));
   draw("second.png", canvas(600, 150, latinFont, 40) + text(30, 90, "SECOND PAGE"));
   draw("pages.tif", {path("first.png"), path("second.png")});

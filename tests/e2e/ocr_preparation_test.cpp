@@ -11,6 +11,7 @@
 #include "platform/tesseract/leptonica_image.h"
 #include "platform/tesseract/non_text_marks.h"
 #include "platform/tesseract/text_height.h"
+#include "platform/tesseract/text_tiles.h"
 
 namespace orvane {
 namespace {
@@ -126,7 +127,7 @@ TEST(NonTextMarks, ThinFramesAndTallBarsGoAndEverythingSolidStays) {
 
   // Preparation erases in its own copy: the decoded image stays as the file stored it.
   const PixPointer stored(pixCopy(nullptr, page.get()));
-  ASSERT_NE(prepareForRecognition(stored.get()), nullptr);
+  ASSERT_NE(prepareForRecognition(stored.get()).pix, nullptr);
   l_int32 unchanged = 0;
   ASSERT_EQ(pixEqual(stored.get(), page.get(), &unchanged), 0);
   EXPECT_TRUE(unchanged);
@@ -143,6 +144,36 @@ TEST(NonTextMarks, ThinFramesAndTallBarsGoAndEverythingSolidStays) {
   EXPECT_EQ(at(page.get(), 60, 70), 0u);   // the short rule
   EXPECT_EQ(at(page.get(), 202, 60), 0u);  // the headline letter
   EXPECT_EQ(at(page.get(), 217, 60), 0u);
+}
+
+// Three squares side by side: glyph-like bars on white, noise, a gentle gradient.
+TEST(TextTiles, FlatSquaresWithEdgesMayHoldTextNoiseIsAPictureAndGradientsAreBlank) {
+  PixPointer image(pixCreate(3 * tileSide, tileSide + 5, 8));
+  pixSetAllArbitrary(image.get(), 255);
+  for (int x = 4; x < tileSide - 4; x += 5)
+    fill(image.get(), x, 10, 2, 12, 20);
+  unsigned seed = 1;
+  for (int y = 0; y < tileSide + 5; ++y) {
+    for (int x = 0; x < tileSide; ++x) {
+      seed = seed * 1103515245u + 12345u;
+      pixSetPixel(image.get(), tileSide + x, y, (seed >> 16) & 0xff);
+      pixSetPixel(image.get(), 2 * tileSide + x, y, 100 + static_cast<l_uint32>(x + y));
+    }
+  }
+  const TileSurvey survey = surveyTiles(image.get());
+  ASSERT_EQ(survey.columns, 3);
+  ASSERT_EQ(survey.rows, 2);  // the last row cut short by the image's edge
+  EXPECT_EQ(survey.kinds[0], TileKind::text);
+  EXPECT_EQ(survey.kinds[1], TileKind::picture);
+  EXPECT_EQ(survey.kinds[2], TileKind::blank);
+  EXPECT_EQ(survey.kinds[4], TileKind::picture);
+  EXPECT_TRUE(survey.anyText());
+
+  ASSERT_TRUE(whitenPictures(image.get(), survey));
+  EXPECT_EQ(at(image.get(), tileSide + 3, tileSide + 4), 255u);
+  EXPECT_EQ(at(image.get(), 5, 15), 20u);
+  EXPECT_EQ(at(image.get(), 2 * tileSide, 0), 100u + 0u);
+  EXPECT_FALSE(surveyTiles(panel(200, 100, 255, 255).get()).anyText());
 }
 
 TEST(GlyphHeight, ComesFromTheGlyphsAndNeedsEnoughOfThem) {
@@ -165,12 +196,12 @@ TEST(Preparation, DecodedImagesAreGreyAndPreparedOnesKeepTheirShape) {
   EXPECT_EQ(pixGetDepth(stored), 8);
   EXPECT_EQ(pixGetWidth(stored), 900);
   // Large text: handed over as it is, size and all.
-  const PixPointer prepared = prepareForRecognition(stored);
+  const PixPointer prepared = prepareForRecognition(stored).pix;
   EXPECT_EQ(pixGetWidth(prepared.get()), 900);
   EXPECT_EQ(pixGetHeight(prepared.get()), 200);
   // Small text: enlarged by the same factor on both axes, so boxes keep their fractions.
   const PixPointer small(pixScale(stored, 0.25f, 0.25f));
-  const PixPointer enlarged = prepareForRecognition(small.get());
+  const PixPointer enlarged = prepareForRecognition(small.get()).pix;
   EXPECT_GT(pixGetWidth(enlarged.get()), pixGetWidth(small.get()));
   EXPECT_NEAR(static_cast<double>(pixGetWidth(enlarged.get())) / pixGetWidth(small.get()),
               static_cast<double>(pixGetHeight(enlarged.get())) / pixGetHeight(small.get()), 0.02);

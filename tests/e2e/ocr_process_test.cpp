@@ -88,11 +88,19 @@ TEST(OCRProcess, RowsAtSlightlyDifferentHeightsReadLeftToRight) {
 }
 
 TEST(OCRProcess, ImageWithoutTextIsAnUnsuccessfulResult) {
-  const auto outcome = ocr(fixture("blank.png"));
-  EXPECT_EQ(outcome.exitStatus, 0);
-  EXPECT_EQ(outcome.out,
-            "{\"success\":false,\"lines\":[],\"text\":\"\",\"averageConfidence\":0}\n");
-  EXPECT_EQ(outcome.err, "");
+  for (const char* name : {"blank.png", "noise.png", "gradient.png"}) {
+    const auto outcome = ocr(fixture(name));
+    EXPECT_EQ(outcome.exitStatus, 0) << name;
+    EXPECT_EQ(outcome.out,
+              "{\"success\":false,\"lines\":[],\"text\":\"\",\"averageConfidence\":0}\n")
+        << name;
+    EXPECT_EQ(outcome.err, "") << name;
+  }
+}
+
+TEST(OCRProcess, TextBesideAPictureIsReadAndThePictureIsNot) {
+  const auto lines = readLines(ocr(fixture("captioned.png")));
+  EXPECT_EQ(textsOf(lines), (std::vector<std::string>{"Words above a picture"}));
 }
 
 TEST(OCRProcess, ReadsOnlyTheFirstPageOrFrame) {

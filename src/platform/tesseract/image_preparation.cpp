@@ -7,6 +7,7 @@
 #include "platform/tesseract/dark_regions.h"
 #include "platform/tesseract/non_text_marks.h"
 #include "platform/tesseract/text_height.h"
+#include "platform/tesseract/text_tiles.h"
 
 namespace orvane {
 
@@ -50,25 +51,34 @@ double recognitionScale(std::optional<int> glyphHeight, int width, int height) {
   return scale < smallestUsefulScale ? 1 : scale;
 }
 
-PixPointer prepareForRecognition(Pix* stored) {
-  PixPointer grey = darkTextOnLight(greyForRecognition(stored));
+PreparedImage prepareForRecognition(Pix* stored) {
+  PixPointer grey = greyForRecognition(stored);
   if (!grey)
-    return nullptr;
+    return {true, nullptr};
+  // Decided first and cheaply, so that a picture costs next to nothing.
+  const TileSurvey tiles = surveyTiles(grey.get());
+  if (!tiles.anyText())
+    return {false, nullptr};
+  grey = darkTextOnLight(std::move(grey));
+  if (!grey)
+    return {true, nullptr};
+  // The grey image may still be a clone of the stored one, which must not change.
+  if (pixGetRefcount(grey.get()) > 1)
+    grey.reset(pixCopy(nullptr, grey.get()));
+  if (!grey || !whitenPictures(grey.get(), tiles))
+    return {true, nullptr};
   const std::optional<InkMarks> ink = findInkMarks(grey.get());
   if (!ink)
-    return nullptr;
+    return {true, nullptr};
   const std::optional<int> glyphHeight = typicalGlyphHeight(*ink);
-  // The grey image may still be a clone of the stored one, which must not change.
-  if (glyphHeight && pixGetRefcount(grey.get()) > 1)
-    grey.reset(pixCopy(nullptr, grey.get()));
-  if (!grey || (glyphHeight && !eraseNonTextMarks(grey.get(), *ink, *glyphHeight)))
-    return nullptr;
+  if (glyphHeight && !eraseNonTextMarks(grey.get(), *ink, *glyphHeight))
+    return {true, nullptr};
   const double scale =
       recognitionScale(glyphHeight, pixGetWidth(grey.get()), pixGetHeight(grey.get()));
   if (scale == 1)
-    return grey;
+    return {true, std::move(grey)};
   const auto factor = static_cast<l_float32>(scale);
-  return PixPointer(pixScaleGrayLI(grey.get(), factor, factor));
+  return {true, PixPointer(pixScaleGrayLI(grey.get(), factor, factor))};
 }
 
 }  // namespace orvane

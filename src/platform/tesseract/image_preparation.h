@@ -23,9 +23,14 @@ double recognitionScale(std::optional<int> glyphHeight, int width, int height);
 // images in this form, a quarter of the memory of colour while Tesseract holds its copies.
 PixPointer greyForRecognition(Pix* stored);
 
-// The image as the recogniser is given it: greyForRecognition, dark-background regions inverted so
-// that all text is dark on light, frames and bars around the text whitened (eraseNonTextMarks),
-// and enlarged by recognitionScale. Never changes stored; nullptr if memory runs out.
-PixPointer prepareForRecognition(Pix* stored);
+// What the recogniser is given: nothing when no square of the image can hold text (surveyTiles),
+// else greyForRecognition with dark-background regions inverted so that all text is dark on
+// light, the picture squares whitened, frames and bars around the text whitened
+// (eraseNonTextMarks), and enlarged by recognitionScale. Never changes stored.
+struct PreparedImage {
+  bool mayHoldText;
+  PixPointer pix;  // nullptr if memory ran out, or when there is no text
+};
+PreparedImage prepareForRecognition(Pix* stored);
 
 }  // namespace orvane

@@ -38,7 +38,6 @@ void requireLanguageData(const std::string& directory) {
 }
 
 void startEngine(tesseract::TessBaseAPI& api, const std::string& directory) {
-  requireLanguageData(directory);
   if (api.Init(directory.c_str(), recognitionLanguages, tesseract::OEM_LSTM_ONLY, nullptr, 0,
                &quietNames, &quietValues, false) != 0) {
     throw PlatformError(std::string("Tesseract could not start with the language data \"") +
@@ -58,16 +57,20 @@ std::optional<std::vector<TextObservation>> TesseractRecognizer::recognizeText(
   if (stored == nullptr)
     throw PlatformError("the image was not decoded by the Tesseract backend");
   const QuietStandardError quiet;
+  requireLanguageData(dataDirectory_);
+  PreparedImage prepared = prepareForRecognition(stored->pix());
+  // No text to read: an empty reading, without loading the language models.
+  if (!prepared.mayHoldText)
+    return std::vector<TextObservation>{};
+  if (!prepared.pix)
+    throw PlatformError("not enough memory to prepare the image for Tesseract");
+  const int width = pixGetWidth(prepared.pix.get());
+  const int height = pixGetHeight(prepared.pix.get());
   tesseract::TessBaseAPI api;
   startEngine(api, dataDirectory_);
-  PixPointer prepared = prepareForRecognition(stored->pix());
-  if (!prepared)
-    throw PlatformError("not enough memory to prepare the image for Tesseract");
-  const int width = pixGetWidth(prepared.get());
-  const int height = pixGetHeight(prepared.get());
   // Tesseract keeps its own copy; ours would only add to the peak.
-  api.SetImage(prepared.get());
-  prepared.reset();
+  api.SetImage(prepared.pix.get());
+  prepared.pix.reset();
   if (api.Recognize(nullptr) != 0)
     throw PlatformError("Tesseract could not recognise the image");
   return readTextLines(api, width, height);
