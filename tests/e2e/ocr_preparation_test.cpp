@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "e2e/ocr_fixtures.h"
+#include "platform/tesseract/background_light.h"
 #include "platform/tesseract/dark_regions.h"
 #include "platform/tesseract/image_preparation.h"
 #include "platform/tesseract/leptonica_decoder.h"
@@ -174,6 +175,26 @@ TEST(TextTiles, FlatSquaresWithEdgesMayHoldTextNoiseIsAPictureAndGradientsAreBla
   EXPECT_EQ(at(image.get(), 5, 15), 20u);
   EXPECT_EQ(at(image.get(), 2 * tileSide, 0), 100u + 0u);
   EXPECT_FALSE(surveyTiles(panel(200, 100, 255, 255).get()).anyText());
+}
+
+// A mid-tone bar with a dark stroke and a lighter halo around it, on a light page beside a dark
+// one: only the bar turns white, its stroke stays dark.
+TEST(BackgroundLight, MidToneBarsTurnWhiteAndKeepTheirText) {
+  PixPointer page(pixCreate(300, 60, 8));
+  pixSetAllArbitrary(page.get(), 230);
+  fill(page.get(), 200, 0, 100, 60, 20);
+  fill(page.get(), 0, 20, 200, 24, 100);
+  fill(page.get(), 50, 24, 6, 16, 150);  // halo
+  fill(page.get(), 51, 25, 4, 14, 10);   // stroke
+  fill(page.get(), 100, 5, 2, 10, 40);   // a stroke on the light page
+  const PixPointer lightened = whitenBackgrounds(page.get(), 10);
+  ASSERT_TRUE(lightened);
+  EXPECT_EQ(at(lightened.get(), 20, 30), 255u);
+  EXPECT_EQ(at(lightened.get(), 50, 30), 255u);
+  EXPECT_LT(at(lightened.get(), 52, 30), 30u);
+  EXPECT_EQ(at(lightened.get(), 10, 5), 230u);
+  EXPECT_EQ(at(lightened.get(), 100, 10), 40u);
+  EXPECT_EQ(at(lightened.get(), 250, 30), 20u);
 }
 
 TEST(GlyphHeight, ComesFromTheGlyphsAndNeedsEnoughOfThem) {

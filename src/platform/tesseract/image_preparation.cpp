@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/tesseract/background_light.h"
 #include "platform/tesseract/dark_regions.h"
 #include "platform/tesseract/non_text_marks.h"
 #include "platform/tesseract/text_height.h"
@@ -72,6 +73,10 @@ PreparedImage prepareForRecognition(Pix* stored) {
     return {true, nullptr};
   const std::optional<int> glyphHeight = typicalGlyphHeight(*ink);
   if (glyphHeight && !eraseNonTextMarks(grey.get(), *ink, *glyphHeight))
+    return {true, nullptr};
+  if (glyphHeight)
+    grey = whitenBackgrounds(grey.get(), *glyphHeight);
+  if (!grey)
     return {true, nullptr};
   const double scale =
       recognitionScale(glyphHeight, pixGetWidth(grey.get()), pixGetHeight(grey.get()));
