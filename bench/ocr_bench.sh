@@ -31,6 +31,7 @@ picture() {  # KIND WIDTH HEIGHT SEED
 images=(
   "$corpus/screen.dark-1920x1080.png"
   "$corpus/desktop.two-terminals-1280x800.png"
+  "$corpus/desktop.demo-1280x800.png"
   "$corpus/doc.en-serif.png"
   "$corpus/doc.mixed.png"
   "$corpus/zh-window.mixed-10.png"

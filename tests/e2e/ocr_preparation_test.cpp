@@ -49,6 +49,14 @@ void fill(Pix* pix, int left, int top, int width, int height, l_uint32 value) {
       pixSetPixel(pix, x, y, value);
 }
 
+// The whole preparation of a stored image that holds text.
+PixPointer prepared(Pix* stored) {
+  PixPointer grey = greyForRecognition(stored);
+  const TileSurvey tiles = surveyTiles(grey.get());
+  EXPECT_TRUE(tiles.anyText());
+  return prepareForRecognition(std::move(grey), tiles);
+}
+
 l_uint32 at(Pix* pix, int x, int y) {
   l_uint32 value = 0;
   pixGetPixel(pix, x, y, &value);
@@ -128,7 +136,7 @@ TEST(NonTextMarks, ThinFramesAndTallBarsGoAndEverythingSolidStays) {
 
   // Preparation erases in its own copy: the decoded image stays as the file stored it.
   const PixPointer stored(pixCopy(nullptr, page.get()));
-  ASSERT_NE(prepareForRecognition(stored.get()).pix, nullptr);
+  ASSERT_NE(prepared(stored.get()), nullptr);
   l_int32 unchanged = 0;
   ASSERT_EQ(pixEqual(stored.get(), page.get(), &unchanged), 0);
   EXPECT_TRUE(unchanged);
@@ -217,12 +225,12 @@ TEST(Preparation, DecodedImagesAreGreyAndPreparedOnesKeepTheirShape) {
   EXPECT_EQ(pixGetDepth(stored), 8);
   EXPECT_EQ(pixGetWidth(stored), 900);
   // Large text: handed over as it is, size and all.
-  const PixPointer prepared = prepareForRecognition(stored).pix;
-  EXPECT_EQ(pixGetWidth(prepared.get()), 900);
-  EXPECT_EQ(pixGetHeight(prepared.get()), 200);
+  const PixPointer large = prepared(stored);
+  EXPECT_EQ(pixGetWidth(large.get()), 900);
+  EXPECT_EQ(pixGetHeight(large.get()), 200);
   // Small text: enlarged by the same factor on both axes, so boxes keep their fractions.
   const PixPointer small(pixScale(stored, 0.25f, 0.25f));
-  const PixPointer enlarged = prepareForRecognition(small.get()).pix;
+  const PixPointer enlarged = prepared(small.get());
   EXPECT_GT(pixGetWidth(enlarged.get()), pixGetWidth(small.get()));
   EXPECT_NEAR(static_cast<double>(pixGetWidth(enlarged.get())) / pixGetWidth(small.get()),
               static_cast<double>(pixGetHeight(enlarged.get())) / pixGetHeight(small.get()), 0.02);

@@ -8,7 +8,6 @@
 #include "platform/tesseract/dark_regions.h"
 #include "platform/tesseract/non_text_marks.h"
 #include "platform/tesseract/text_height.h"
-#include "platform/tesseract/text_tiles.h"
 
 namespace orvane {
 
@@ -52,38 +51,31 @@ double recognitionScale(std::optional<int> glyphHeight, int width, int height) {
   return scale < smallestUsefulScale ? 1 : scale;
 }
 
-PreparedImage prepareForRecognition(Pix* stored) {
-  PixPointer grey = greyForRecognition(stored);
-  if (!grey)
-    return {true, nullptr};
-  // Decided first and cheaply, so that a picture costs next to nothing.
-  const TileSurvey tiles = surveyTiles(grey.get());
-  if (!tiles.anyText())
-    return {false, nullptr};
+PixPointer prepareForRecognition(PixPointer grey, const TileSurvey& tiles) {
   grey = darkTextOnLight(std::move(grey));
   if (!grey)
-    return {true, nullptr};
+    return nullptr;
   // The grey image may still be a clone of the stored one, which must not change.
   if (pixGetRefcount(grey.get()) > 1)
     grey.reset(pixCopy(nullptr, grey.get()));
   if (!grey || !whitenPictures(grey.get(), tiles))
-    return {true, nullptr};
+    return nullptr;
   const std::optional<InkMarks> ink = findInkMarks(grey.get());
   if (!ink)
-    return {true, nullptr};
+    return nullptr;
   const std::optional<int> glyphHeight = typicalGlyphHeight(*ink);
   if (glyphHeight && !eraseNonTextMarks(grey.get(), *ink, *glyphHeight))
-    return {true, nullptr};
+    return nullptr;
   if (glyphHeight)
     grey = whitenBackgrounds(grey.get(), *glyphHeight);
   if (!grey)
-    return {true, nullptr};
+    return nullptr;
   const double scale =
       recognitionScale(glyphHeight, pixGetWidth(grey.get()), pixGetHeight(grey.get()));
   if (scale == 1)
-    return {true, std::move(grey)};
+    return grey;
   const auto factor = static_cast<l_float32>(scale);
-  return {true, PixPointer(pixScaleGrayLI(grey.get(), factor, factor))};
+  return PixPointer(pixScaleGrayLI(grey.get(), factor, factor));
 }
 
 }  // namespace orvane

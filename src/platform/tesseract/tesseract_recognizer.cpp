@@ -58,19 +58,24 @@ std::optional<std::vector<TextObservation>> TesseractRecognizer::recognizeText(
     throw PlatformError("the image was not decoded by the Tesseract backend");
   const QuietStandardError quiet;
   requireLanguageData(dataDirectory_);
-  PreparedImage prepared = prepareForRecognition(stored->pix());
-  // No text to read: an empty reading, without loading the language models.
-  if (!prepared.mayHoldText)
-    return std::vector<TextObservation>{};
-  if (!prepared.pix)
+  PixPointer grey = greyForRecognition(stored->pix());
+  if (!grey)
     throw PlatformError("not enough memory to prepare the image for Tesseract");
-  const int width = pixGetWidth(prepared.pix.get());
-  const int height = pixGetHeight(prepared.pix.get());
+  // Decided first and cheaply: an image without text is an empty reading, without loading the
+  // language models.
+  const TileSurvey tiles = surveyTiles(grey.get());
+  if (!tiles.anyText())
+    return std::vector<TextObservation>{};
   tesseract::TessBaseAPI api;
   startEngine(api, dataDirectory_);
+  PixPointer prepared = prepareForRecognition(std::move(grey), tiles);
+  if (!prepared)
+    throw PlatformError("not enough memory to prepare the image for Tesseract");
+  const int width = pixGetWidth(prepared.get());
+  const int height = pixGetHeight(prepared.get());
   // Tesseract keeps its own copy; ours would only add to the peak.
-  api.SetImage(prepared.pix.get());
-  prepared.pix.reset();
+  api.SetImage(prepared.get());
+  prepared.reset();
   if (api.Recognize(nullptr) != 0)
     throw PlatformError("Tesseract could not recognise the image");
   return readTextLines(api, width, height);
