@@ -171,11 +171,8 @@ TEST(TextTiles, FlatSquaresWithEdgesMayHoldTextNoiseIsAPictureAndGradientsAreBla
   }
   const TileSurvey survey = surveyTiles(image.get());
   ASSERT_EQ(survey.columns, 3);
-  ASSERT_EQ(survey.rows, 2);  // the last row cut short by the image's edge
-  EXPECT_EQ(survey.kinds[0], TileKind::text);
-  EXPECT_EQ(survey.kinds[1], TileKind::picture);
-  EXPECT_EQ(survey.kinds[2], TileKind::blank);
-  EXPECT_EQ(survey.kinds[4], TileKind::picture);
+  ASSERT_EQ(survey.rows, 1);  // the rows left over at the bottom join the last square
+  EXPECT_EQ(survey.kinds, (std::vector{TileKind::text, TileKind::picture, TileKind::blank}));
   EXPECT_TRUE(survey.anyText());
 
   ASSERT_TRUE(whitenPictures(image.get(), survey));
