@@ -15,8 +15,8 @@ constexpr int flatStep = 12;
 constexpr int edgeStep = 20;
 // A square needs a few edges to hold any text at all.
 constexpr int fewestEdges = 4;
-// Background is flat over runs of several pixels, noise hardly ever: a run this long of flat
-// steps in uniform noise (grey or colour) has odds of about 1 in 10000.
+// Background is flat over runs of several pixels, noise hardly ever: in uniform noise a run this
+// long of flat steps starts at one step in several thousand.
 constexpr int flatRun = 4;
 // The share of steps that end such a run: at least 0.23 in every square with text of the
 // evaluation corpus and 0.013 in JPEG copies of it at quality 20; at most 0.008 in a square of
