@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes the OCR evaluation corpus: screenshots of real X clients on a private Xvfb desktop with
 # openbox (terminals in several fonts and sizes, a dark theme, dialogs, Chinese text in a window,
-# a full 1920x1080 screen, two terminals on the bare desktop) and rendered document pages. Each
-# image NAME.png gets NAME.txt, the text it shows. The kind of an image is its name up to the
+# a full 1920x1080 screen, two terminals and the demo desktop on the bare desktop) and rendered
+# document pages. Each image NAME.png gets NAME.txt, the text it shows. The kind of an image is its name up to the
 # first '.'.
 #
 #   bench/corpus/make-corpus.sh [OUTPUT-DIRECTORY]     (default: bench/corpus/images)
@@ -122,6 +122,27 @@ desktop() {
   wait "$light_pid" "$dark_pid" 2>/dev/null || true
 }
 
+# The demo desktop of scripts/run.sh: a terminal whose title is light text on openbox's mid-tone
+# title bar, and xlogo, on the bare black desktop.
+demo_desktop() {
+  local name=desktop.demo-1280x800 title="Orvane demo terminal"
+  xlogo -geometry 360x300+880+440 >/dev/null 2>&1 &
+  local logo_pid=$!
+  window_id xlogo >/dev/null
+  xterm -geometry 64x12+40+40 -fa "DejaVu Sans Mono" -fs 16 -bg white -fg black -title "$title" \
+    -e sh -c 'echo "Hello from OrvaneScreenTool"; echo "Screens hold text worth reading"; exec sleep 600' \
+    >/dev/null 2>&1 &
+  local term_pid=$!
+  window_id "$title" >/dev/null
+  sleep 2
+  import -silent -window root -crop 1280x800+0+0 "$work/$name.png"
+  convert "$work/$name.png" +repage -strip "$out/$name.png"
+  printf '%s\n' "$title" "Hello from OrvaneScreenTool" "Screens hold text worth reading" xlogo \
+    >"$out/$name.txt"
+  kill "$logo_pid" "$term_pid" 2>/dev/null || true
+  wait "$logo_pid" "$term_pid" 2>/dev/null || true
+}
+
 # A rendered page, one -annotate per line: document NAME TEXT FONT POINTS WIDTH
 document() {
   local name=$1 text=$2 font=$3 points=$4 width=$5
@@ -154,6 +175,7 @@ dialog dialog.error-9x15 "$texts/dialog2.txt" "Retry,Cancel" -fn 9x15
 dialog dialog.dark "$texts/dialog2.txt" "OK" -bg "#303030" -fg "#e0e0e0"
 full_screen
 desktop
+demo_desktop
 
 document doc.en-serif "$texts/prose.txt" /usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf 24 1240
 document doc.en-sans "$texts/prose.txt" /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf 20 1240

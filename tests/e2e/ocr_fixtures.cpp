@@ -13,6 +13,7 @@ namespace orvane::testing {
 namespace {
 
 const std::string latinFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+const std::string monoFont = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf";
 const std::string chineseFont = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
 
 // Text drawn with its baseline's left end at (x, baseline).
@@ -108,6 +109,21 @@ void OCRFixtures::makeImages() const {
                        text(1100, 480, "RIGHT WORDS") + text(80, 1600, "LOW LEFT") +
                        text(1100, 1500, "HIGH RIGHT"));
   draw("blank.png", {"-size", "400x300", "xc:white"});
+  // Pictures without text, and a line of text above a picture of noise.
+  draw("noise.png", {"-seed", "1", "-size", "600x400", "xc:", "+noise", "Random"});
+  // Small text dense enough that JPEG's ringing leaves little flat background between glyphs.
+  draw("small-text.jpg",
+       canvas(600, 90, monoFont, 11) +
+           text(10, 20, "total 24 drwxr-xr-x 2 root root 4096 apt.conf.d") +
+           text(10, 36, "-rw-r--r-- 1 root root  430 Feb 11 08:05 sources.list") +
+           text(10, 52, "drwxr-xr-x 2 root root 4096 Feb 11 08:05 sources.list.d") +
+           text(10, 68, "return usable > 0 ? usable / lineHeight : 0;") +
+           std::vector<std::string>{"-quality", "20"});
+  draw("gradient.png", {"-size", "600x400", "gradient:navy-orange"});
+  draw("captioned.png",
+       canvas(900, 300, latinFont, 36) + text(40, 70, "Words above a picture") +
+           std::vector<std::string>{"(", "-seed", "2", "-size", "900x180", "xc:", "+noise",
+                                    "Random", ")", "-geometry", "+0+120", "-composite"});
   draw("first.png", canvas(600, 150, latinFont, 40) + text(30, 90, "FIRST PAGE"));
   draw("second.png", canvas(600, 150, latinFont, 40) + text(30, 90, "SECOND PAGE"));
   draw("pages.tif", {path("first.png"), path("second.png")});

@@ -5,12 +5,14 @@
 #include <cmath>
 
 #include "e2e/ocr_fixtures.h"
+#include "platform/tesseract/background_light.h"
 #include "platform/tesseract/dark_regions.h"
 #include "platform/tesseract/image_preparation.h"
 #include "platform/tesseract/leptonica_decoder.h"
 #include "platform/tesseract/leptonica_image.h"
 #include "platform/tesseract/non_text_marks.h"
 #include "platform/tesseract/text_height.h"
+#include "platform/tesseract/text_tiles.h"
 
 namespace orvane {
 namespace {
@@ -45,6 +47,14 @@ void fill(Pix* pix, int left, int top, int width, int height, l_uint32 value) {
   for (int y = top; y < top + height; ++y)
     for (int x = left; x < left + width; ++x)
       pixSetPixel(pix, x, y, value);
+}
+
+// The whole preparation of a stored image that holds text.
+PixPointer prepared(Pix* stored) {
+  PixPointer grey = greyForRecognition(stored);
+  const TileSurvey tiles = surveyTiles(grey.get());
+  EXPECT_TRUE(tiles.anyText());
+  return prepareForRecognition(std::move(grey), tiles);
 }
 
 l_uint32 at(Pix* pix, int x, int y) {
@@ -126,7 +136,7 @@ TEST(NonTextMarks, ThinFramesAndTallBarsGoAndEverythingSolidStays) {
 
   // Preparation erases in its own copy: the decoded image stays as the file stored it.
   const PixPointer stored(pixCopy(nullptr, page.get()));
-  ASSERT_NE(prepareForRecognition(stored.get()), nullptr);
+  ASSERT_NE(prepared(stored.get()), nullptr);
   l_int32 unchanged = 0;
   ASSERT_EQ(pixEqual(stored.get(), page.get(), &unchanged), 0);
   EXPECT_TRUE(unchanged);
@@ -143,6 +153,53 @@ TEST(NonTextMarks, ThinFramesAndTallBarsGoAndEverythingSolidStays) {
   EXPECT_EQ(at(page.get(), 60, 70), 0u);   // the short rule
   EXPECT_EQ(at(page.get(), 202, 60), 0u);  // the headline letter
   EXPECT_EQ(at(page.get(), 217, 60), 0u);
+}
+
+// Three squares side by side: glyph-like bars on white, noise, a gentle gradient.
+TEST(TextTiles, FlatSquaresWithEdgesMayHoldTextNoiseIsAPictureAndGradientsAreBlank) {
+  PixPointer image(pixCreate(3 * tileSide, tileSide + 5, 8));
+  pixSetAllArbitrary(image.get(), 255);
+  for (int x = 4; x < tileSide - 4; x += 5)
+    fill(image.get(), x, 10, 2, 12, 20);
+  unsigned seed = 1;
+  for (int y = 0; y < tileSide + 5; ++y) {
+    for (int x = 0; x < tileSide; ++x) {
+      seed = seed * 1103515245u + 12345u;
+      pixSetPixel(image.get(), tileSide + x, y, (seed >> 16) & 0xff);
+      pixSetPixel(image.get(), 2 * tileSide + x, y, 100 + static_cast<l_uint32>(x + y));
+    }
+  }
+  const TileSurvey survey = surveyTiles(image.get());
+  ASSERT_EQ(survey.columns, 3);
+  ASSERT_EQ(survey.rows, 1);  // the rows left over at the bottom join the last square
+  EXPECT_EQ(survey.kinds, (std::vector{TileKind::text, TileKind::picture, TileKind::blank}));
+  EXPECT_TRUE(survey.anyText());
+
+  ASSERT_TRUE(whitenPictures(image.get(), survey));
+  EXPECT_EQ(at(image.get(), tileSide + 3, tileSide + 4), 255u);
+  EXPECT_EQ(at(image.get(), 5, 15), 20u);
+  EXPECT_EQ(at(image.get(), 2 * tileSide, 0), 100u + 0u);
+  EXPECT_FALSE(surveyTiles(panel(200, 100, 255, 255).get()).anyText());
+}
+
+// A mid-tone bar with a dark stroke and a lighter halo around it, on a light page beside a dark
+// one: only the bar turns white, its stroke stays dark.
+TEST(BackgroundLight, MidToneBarsTurnWhiteAndKeepTheirText) {
+  PixPointer page(pixCreate(300, 60, 8));
+  pixSetAllArbitrary(page.get(), 230);
+  fill(page.get(), 200, 0, 100, 60, 20);
+  fill(page.get(), 0, 20, 200, 24, 100);
+  fill(page.get(), 50, 24, 6, 16, 150);  // halo
+  fill(page.get(), 51, 25, 4, 14, 10);   // stroke
+  fill(page.get(), 100, 5, 2, 10, 40);   // a stroke on the light page
+  const PixPointer lightened = whitenBackgrounds(page.get(), 10);
+  ASSERT_TRUE(lightened);
+  EXPECT_EQ(at(lightened.get(), 20, 30), 255u);
+  EXPECT_EQ(at(lightened.get(), 50, 30), 255u);
+  EXPECT_LT(at(lightened.get(), 52, 30), 30u);
+  EXPECT_EQ(at(lightened.get(), 10, 5), 230u);
+  EXPECT_EQ(at(lightened.get(), 100, 10), 40u);
+  EXPECT_EQ(at(lightened.get(), 250, 30), 20u);
 }
 
 TEST(GlyphHeight, ComesFromTheGlyphsAndNeedsEnoughOfThem) {
@@ -165,12 +222,12 @@ TEST(Preparation, DecodedImagesAreGreyAndPreparedOnesKeepTheirShape) {
   EXPECT_EQ(pixGetDepth(stored), 8);
   EXPECT_EQ(pixGetWidth(stored), 900);
   // Large text: handed over as it is, size and all.
-  const PixPointer prepared = prepareForRecognition(stored);
-  EXPECT_EQ(pixGetWidth(prepared.get()), 900);
-  EXPECT_EQ(pixGetHeight(prepared.get()), 200);
+  const PixPointer large = prepared(stored);
+  EXPECT_EQ(pixGetWidth(large.get()), 900);
+  EXPECT_EQ(pixGetHeight(large.get()), 200);
   // Small text: enlarged by the same factor on both axes, so boxes keep their fractions.
   const PixPointer small(pixScale(stored, 0.25f, 0.25f));
-  const PixPointer enlarged = prepareForRecognition(small.get());
+  const PixPointer enlarged = prepared(small.get());
   EXPECT_GT(pixGetWidth(enlarged.get()), pixGetWidth(small.get()));
   EXPECT_NEAR(static_cast<double>(pixGetWidth(enlarged.get())) / pixGetWidth(small.get()),
               static_cast<double>(pixGetHeight(enlarged.get())) / pixGetHeight(small.get()), 0.02);

@@ -88,11 +88,28 @@ TEST(OCRProcess, RowsAtSlightlyDifferentHeightsReadLeftToRight) {
 }
 
 TEST(OCRProcess, ImageWithoutTextIsAnUnsuccessfulResult) {
-  const auto outcome = ocr(fixture("blank.png"));
-  EXPECT_EQ(outcome.exitStatus, 0);
-  EXPECT_EQ(outcome.out,
-            "{\"success\":false,\"lines\":[],\"text\":\"\",\"averageConfidence\":0}\n");
-  EXPECT_EQ(outcome.err, "");
+  for (const char* name : {"blank.png", "noise.png", "gradient.png"}) {
+    const auto outcome = ocr(fixture(name));
+    EXPECT_EQ(outcome.exitStatus, 0) << name;
+    EXPECT_EQ(outcome.out,
+              "{\"success\":false,\"lines\":[],\"text\":\"\",\"averageConfidence\":0}\n")
+        << name;
+    EXPECT_EQ(outcome.err, "") << name;
+  }
+}
+
+// Every line read whole: none of its squares was taken for a picture.
+TEST(OCRProcess, SmallTextInALowQualityJPEGIsNotTakenForAPicture) {
+  const auto lines = readLines(ocr(fixture("small-text.jpg")));
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0].text, "total 24 drwxr-xr-x 2 root root 4096 apt.conf.d");
+  for (const PrintedLine& line : lines)
+    EXPECT_GT(line.width, 0.5) << line.text;
+}
+
+TEST(OCRProcess, TextBesideAPictureIsReadAndThePictureIsNot) {
+  const auto lines = readLines(ocr(fixture("captioned.png")));
+  EXPECT_EQ(textsOf(lines), (std::vector<std::string>{"Words above a picture"}));
 }
 
 TEST(OCRProcess, ReadsOnlyTheFirstPageOrFrame) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/tesseract/background_light.h"
 #include "platform/tesseract/dark_regions.h"
 #include "platform/tesseract/non_text_marks.h"
 #include "platform/tesseract/text_height.h"
@@ -50,18 +51,24 @@ double recognitionScale(std::optional<int> glyphHeight, int width, int height) {
   return scale < smallestUsefulScale ? 1 : scale;
 }
 
-PixPointer prepareForRecognition(Pix* stored) {
-  PixPointer grey = darkTextOnLight(greyForRecognition(stored));
+PixPointer prepareForRecognition(PixPointer grey, const TileSurvey& tiles) {
+  grey = darkTextOnLight(std::move(grey));
   if (!grey)
+    return nullptr;
+  // The grey image may still be a clone of the stored one, which must not change.
+  if (pixGetRefcount(grey.get()) > 1)
+    grey.reset(pixCopy(nullptr, grey.get()));
+  if (!grey || !whitenPictures(grey.get(), tiles))
     return nullptr;
   const std::optional<InkMarks> ink = findInkMarks(grey.get());
   if (!ink)
     return nullptr;
   const std::optional<int> glyphHeight = typicalGlyphHeight(*ink);
-  // The grey image may still be a clone of the stored one, which must not change.
-  if (glyphHeight && pixGetRefcount(grey.get()) > 1)
-    grey.reset(pixCopy(nullptr, grey.get()));
-  if (!grey || (glyphHeight && !eraseNonTextMarks(grey.get(), *ink, *glyphHeight)))
+  if (glyphHeight && !eraseNonTextMarks(grey.get(), *ink, *glyphHeight))
+    return nullptr;
+  if (glyphHeight)
+    grey = whitenBackgrounds(grey.get(), *glyphHeight);
+  if (!grey)
     return nullptr;
   const double scale =
       recognitionScale(glyphHeight, pixGetWidth(grey.get()), pixGetHeight(grey.get()));

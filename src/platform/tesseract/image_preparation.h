@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "platform/tesseract/leptonica_image.h"
+#include "platform/tesseract/text_tiles.h"
 
 namespace orvane {
 
@@ -23,9 +24,11 @@ double recognitionScale(std::optional<int> glyphHeight, int width, int height);
 // images in this form, a quarter of the memory of colour while Tesseract holds its copies.
 PixPointer greyForRecognition(Pix* stored);
 
-// The image as the recogniser is given it: greyForRecognition, dark-background regions inverted so
-// that all text is dark on light, frames and bars around the text whitened (eraseNonTextMarks),
-// and enlarged by recognitionScale. Never changes stored; nullptr if memory runs out.
-PixPointer prepareForRecognition(Pix* stored);
+// What the recogniser is given, from greyForRecognition and its tiles (when surveyTiles found
+// some that may hold text): dark-background regions inverted so that all text is dark on light,
+// picture squares whitened, frames and bars around the text whitened (eraseNonTextMarks),
+// mid-tone backgrounds whitened (whitenBackgrounds), and enlarged by recognitionScale. Never
+// changes the stored image that grey may share; nullptr if memory runs out.
+PixPointer prepareForRecognition(PixPointer grey, const TileSurvey& tiles);
 
 }  // namespace orvane

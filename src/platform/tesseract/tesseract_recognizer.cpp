@@ -37,7 +37,6 @@ void requireLanguageData(const std::string& directory) {
 }
 
 void startEngine(tesseract::TessBaseAPI& api, const std::string& directory) {
-  requireLanguageData(directory);
   if (api.Init(directory.c_str(), recognitionLanguages, tesseract::OEM_LSTM_ONLY, nullptr, 0,
                &quietNames, &quietValues, false) != 0) {
     throw PlatformError(std::string("Tesseract could not start with the language data \"") +
@@ -56,9 +55,18 @@ std::optional<std::vector<TextObservation>> TesseractRecognizer::recognizeText(
   const auto* stored = dynamic_cast<const LeptonicaImage*>(&image);
   if (stored == nullptr)
     throw PlatformError("the image was not decoded by the Tesseract backend");
+  requireLanguageData(dataDirectory_);
+  PixPointer grey = greyForRecognition(stored->pix());
+  if (!grey)
+    throw PlatformError("not enough memory to prepare the image for Tesseract");
+  // Decided first and cheaply: an image without text is an empty reading, without loading the
+  // language models.
+  const TileSurvey tiles = surveyTiles(grey.get());
+  if (!tiles.anyText())
+    return std::vector<TextObservation>{};
   tesseract::TessBaseAPI api;
   startEngine(api, dataDirectory_);
-  PixPointer prepared = prepareForRecognition(stored->pix());
+  PixPointer prepared = prepareForRecognition(std::move(grey), tiles);
   if (!prepared)
     throw PlatformError("not enough memory to prepare the image for Tesseract");
   const int width = pixGetWidth(prepared.get());
