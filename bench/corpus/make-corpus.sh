@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Makes the OCR evaluation corpus: screenshots of real X clients on a private Xvfb desktop with
 # openbox (terminals in several fonts and sizes, a dark theme, dialogs, Chinese text in a window,
-# a full 1920x1080 screen, two terminals and the demo desktop on the bare desktop) and rendered
-# document pages. Each image NAME.png gets NAME.txt, the text it shows. The kind of an image is its name up to the
+# a full 1920x1080 screen, two terminals and the demo desktop on the bare desktop, GTK dialogs:
+# a list, a form and a dark Chinese question) and rendered document pages. Each image NAME.png gets NAME.txt, the text it shows. The kind of an image is its name up to the
 # first '.'.
 #
 #   bench/corpus/make-corpus.sh [OUTPUT-DIRECTORY]     (default: bench/corpus/images)
 #
 # Needs the test packages of scripts/install-deps.sh (Xvfb, openbox, xterm, xmessage, xdotool,
-# ImageMagick, the core X fonts, DejaVu and Noto fonts).
+# ImageMagick, the core X fonts, DejaVu and Noto fonts) and zenity.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -143,6 +143,16 @@ demo_desktop() {
   wait "$logo_pid" "$term_pid" 2>/dev/null || true
 }
 
+# A GTK dialog of zenity, in proportional UI fonts at the desktop's usual size, captured without
+# its title bar: gtk_window NAME TITLE TRUTH ZENITY-ARGS... (GTK_THEME in the environment picks a
+# theme).
+gtk_window() {
+  local name=$1 title=$2 truth=$3
+  shift 3
+  NO_AT_BRIDGE=1 GDK_BACKEND=x11 LANG=C.UTF-8 zenity --title="$title" "$@" >/dev/null 2>&1 &
+  shoot "$title" "$name" "$truth" $!
+}
+
 # A rendered page, one -annotate per line: document NAME TEXT FONT POINTS WIDTH
 document() {
   local name=$1 text=$2 font=$3 points=$4 width=$5
@@ -176,6 +186,16 @@ dialog dialog.dark "$texts/dialog2.txt" "OK" -bg "#303030" -fg "#e0e0e0"
 full_screen
 desktop
 demo_desktop
+gtk_window dialog.gtk-downloads Downloads "$texts/gtk-downloads.txt" --list --width=560 --height=320 \
+  --text="Recent downloads" --column=Name --column=Size --column=Status \
+  report-2024.pdf "1.2 MB" Finished setup-tools.tar.gz "48 MB" Paused notes.txt "3 KB" Finished \
+  photo-album.zip "230 MB" Failed
+gtk_window dialog.gtk-sign-in "Sign in" "$texts/gtk-sign-in.txt" --forms --width=420 \
+  --text="Sign in to sync your settings" --add-entry="Email address" --add-password=Password \
+  --add-entry="Server (optional)"
+GTK_THEME=Adwaita:dark gtk_window zh-window.gtk-dark-question 删除文件 "$texts/gtk-zh-question.txt" \
+  --question --width=440 --text="确定要删除选中的三个文件吗？此操作无法撤销。" --ok-label=删除 \
+  --cancel-label=取消
 
 document doc.en-serif "$texts/prose.txt" /usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf 24 1240
 document doc.en-sans "$texts/prose.txt" /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf 20 1240
