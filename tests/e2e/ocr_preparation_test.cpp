@@ -110,7 +110,7 @@ void outline(Pix* pix, int left, int top, int width, int height) {
   fill(pix, left + width - 1, top, 1, height, 0);
 }
 
-TEST(NonTextMarks, ThinFramesAndTallBarsGoAndEverythingSolidStays) {
+TEST(NonTextMarks, ThinFramesTallBarsAndIconsBesideTextGoAndEverythingElseStays) {
   constexpr int glyph = 10;
   PixPointer page(pixCreate(400, 200, 8));
   pixSetAllArbitrary(page.get(), 255);
@@ -133,6 +133,10 @@ TEST(NonTextMarks, ThinFramesAndTallBarsGoAndEverythingSolidStays) {
   fill(page.get(), 200, 40, 40, 40, 0);
   fill(page.get(), 205, 45, 30, 30, 255);
   fill(page.get(), 215, 55, 6, glyph, 0);
+  // An icon at the start of the line of text, three glyphs tall, with a mark inside.
+  fill(page.get(), 60, 140, 30, 30, 0);
+  fill(page.get(), 64, 144, 22, 22, 255);
+  fill(page.get(), 72, 150, 6, glyph, 0);
 
   // Preparation erases in its own copy: the decoded image stays as the file stored it.
   const PixPointer stored(pixCopy(nullptr, page.get()));
@@ -153,6 +157,9 @@ TEST(NonTextMarks, ThinFramesAndTallBarsGoAndEverythingSolidStays) {
   EXPECT_EQ(at(page.get(), 60, 70), 0u);   // the short rule
   EXPECT_EQ(at(page.get(), 202, 60), 0u);  // the headline letter
   EXPECT_EQ(at(page.get(), 217, 60), 0u);
+  EXPECT_EQ(at(page.get(), 61, 150), 255u);  // the icon, and what it holds
+  EXPECT_EQ(at(page.get(), 74, 155), 255u);
+  EXPECT_EQ(at(page.get(), 102, 155), 0u);  // the text beside it
 }
 
 // Three squares side by side: glyph-like bars on white, noise, a gentle gradient.

@@ -12,6 +12,9 @@ namespace orvane {
 // tall. Text of any size has solid strokes once it is large, so headlines stay.
 inline constexpr double frameHeightFactor = 2.2;
 inline constexpr double barHeightFactor = 3.0;
+// An icon is a mark about as wide as it is tall, at least this many times the glyph height tall,
+// with glyphs beside it in its rows but no mark half its height; its whole box is whitened.
+inline constexpr double iconHeightFactor = 2.5;
 
 // Whitens, in place, the non-text marks among the ink marks of an 8-bit grey image of dark text
 // on light whose typical glyph is glyphHeight pixels tall. Returns false only if memory runs out.
