@@ -42,6 +42,7 @@ KWinDesktop::KWinDesktop() : folder_(newFolder("orvane-kwin")) {
   handToCompositorUser(bin, 0755);
   std::filesystem::copy_file("/usr/bin/kwin_wayland", bin / "kwin_wayland");
   handToCompositorUser(bin / "kwin_wayland", 0755);
+  tool_ = runnableCopy(toolPath());
   // KWin starts this once it and XWayland are up, with XWayland's display in its environment.
   writeFile(folder_ / "session.sh",
             "#!/bin/sh\necho \"$DISPLAY\" > \"$HOME/display.new\" && "
@@ -82,7 +83,7 @@ std::vector<std::string> KWinDesktop::inSession(const std::vector<std::string>& 
 }
 
 ProcessOutcome KWinDesktop::runTool(const std::vector<std::string>& arguments) const {
-  std::vector<std::string> command = {toolPath()};
+  std::vector<std::string> command = {tool_};
   command.insert(command.end(), arguments.begin(), arguments.end());
   ProcessOptions options;
   options.timeoutSeconds = 30;
@@ -98,6 +99,15 @@ void KWinDesktop::installLauncher(const std::string& desktopId) const {
   }
   writeFile(folder / (desktopId + ".desktop"),
             "[Desktop Entry]\nType=Application\nName=" + desktopId + "\nExec=true\n", 0644);
+}
+
+std::string KWinDesktop::runnableCopy(const std::filesystem::path& program) const {
+  const std::filesystem::path copy = folder_ / "bin" / program.filename();
+  if (!std::filesystem::exists(copy)) {
+    std::filesystem::copy_file(program, copy);
+    handToCompositorUser(copy, 0755);
+  }
+  return copy.string();
 }
 
 void KWinDesktop::startClient(const std::vector<std::string>& command) {

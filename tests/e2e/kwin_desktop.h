@@ -27,6 +27,9 @@ class KWinDesktop {
   void installLauncher(const std::string& desktopId) const;
   // Starts a client in the session (native Wayland, or X11 through XWayland).
   void startClient(const std::vector<std::string>& command);
+  // A copy of program that the session's user may run: the build tree may be closed to them (a
+  // clone under /root).
+  std::string runnableCopy(const std::filesystem::path& program) const;
   // Has KWin run javaScript as a script of the test's own, until done() holds; then unloads it.
   // Throws when KWin refuses it or done() never holds.
   void runScript(const std::string& javaScript, const std::function<bool()>& done);
@@ -41,6 +44,7 @@ class KWinDesktop {
 
   std::filesystem::path folder_;
   std::string display_;  // XWayland's
+  std::string tool_;     // the tool, where the session's user may run it
   int scriptsRun_ = 0;
   std::unique_ptr<BackgroundProcess> bus_;
   std::unique_ptr<BackgroundProcess> kwin_;

@@ -78,7 +78,7 @@ class KWinSession : public ::testing::Test {
   }
 
   static void openTestWindow(std::vector<std::string> options) {
-    options.insert(options.begin(), ORVANE_TEST_WINDOW_PATH);
+    options.insert(options.begin(), kwin->runnableCopy(ORVANE_TEST_WINDOW_PATH));
     kwin->startClient(options);
   }
 
