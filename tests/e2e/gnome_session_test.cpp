@@ -23,7 +23,7 @@ constexpr const char* notEnabledError =
 class GnomeSession : public ::testing::Test {
  protected:
   // One session for the suite: a weston-terminal (native Wayland), an xterm, a dialog and a
-  // panel (XWayland) shown, and a minimised window.
+  // panel (XWayland) shown; a minimised window and one on the second workspace.
   static void SetUpTestSuite() {
     if (!WaylandDesktop::available())
       return;
@@ -47,11 +47,29 @@ class GnomeSession : public ::testing::Test {
     openTestWindow({"--title", "Minimised window", "--wm-name", "Minimised window"});
     openTestWindow({"--title", "Panel", "--type", "DOCK", "--geometry", "1280x40+0+760"});
     openTestWindow({"--title", "Dialog window", "--type", "DIALOG"});
+    // The shell keeps an empty workspace after the last one, here the second.
+    openTestWindow({"--title", "Away window", "--desktop", "1"});
+    const auto awayWindowKnown = [] {
+      return gnome
+                 ->run({"dbus-send", "--session", "--print-reply=literal",
+                        "--dest=org.orvane.ScreenTool", "/org/orvane/ScreenTool",
+                        "org.orvane.ScreenTool.WindowList.GetWindows"})
+                 .find(R"("title":"Away window")") != std::string::npos;
+    };
+    if (!waitUntil(awayWindowKnown, 60))
+      throw std::runtime_error("the shell has no window on its second workspace");
     waitForWindows({"Dialog window", "Minimised window", "Panel", "Wayland Terminal"});
     gnome->run({"xdotool", "search", "--name", "Minimised window", "windowminimize"});
     waitForWindows({"Dialog window", "Panel", "Wayland Terminal"});
     gnome->startClient({"xterm", "-T", "X term", "-geometry", "80x24+600+300"});
     waitForWindows({"Dialog window", "Panel", "Wayland Terminal", "X term"});
+    // Raised, not only listed, before the tests check the order.
+    const auto xtermInFront = [] {
+      const auto windows = parseWindowArray(gnome->runTool({"list"}).out);
+      return windows && !windows->empty() && windows->front().title == "X term";
+    };
+    if (!waitUntil(xtermInFront, 60))
+      throw std::runtime_error("the xterm did not come to the front");
   }
   static void TearDownTestSuite() {
     delete gnome;
@@ -89,8 +107,9 @@ std::string GnomeSession::startFailure;
 
 TEST_F(GnomeSession, ListsShownWindowsFrontToBackWithTheirFrames) {
   const std::vector<ListedWindow> all = run({"list-all"});
-  // The panel stays above the windows, the xterm opened last; the minimised window is not on
-  // screen, nor the shell's own X11 window, which it keeps off the screen.
+  // The panel stays above the windows, the xterm opened last; the minimised window, the one on
+  // the second workspace and the shell's own X11 window, which it keeps off the screen, are not
+  // on screen.
   ASSERT_EQ(titles(all),
             (std::vector<std::string>{"Panel", "X term", "Dialog window", "Wayland Terminal"}));
   EXPECT_EQ(titles(run({"list"})),
