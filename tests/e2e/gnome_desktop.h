@@ -29,6 +29,8 @@ class GnomeDesktop {
   void startClient(const std::vector<std::string>& command);
   // Runs a command in the session to its end (xdotool, gnome-extensions); throws when it fails.
   std::string run(const std::vector<std::string>& command) const;
+  // Sends GNOME Shell a signal (SIGSTOP makes a shell that never answers).
+  void signalShell(int number) const { shell_->signal(number); }
 
  private:
   std::vector<std::string> inSession(const std::vector<std::string>& command) const;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <stdexcept>
 
 #include "gnome_desktop.h"
@@ -173,6 +174,18 @@ TEST_F(GnomeSession, DisabledExtensionGivesTheMessageUntilEnabledAgain) {
   EXPECT_EQ(outcome.err, notEnabledError);
   gnome->run({"gnome-extensions", "enable", "orvane-screen-tool@orvane"});
   EXPECT_TRUE(waitUntil([&] { return gnome->runTool({"list"}).exitStatus == 0; }, 30));
+}
+
+TEST_F(GnomeSession, AShellThatNeverAnswersFailsInTime) {
+  gnome->signalShell(SIGSTOP);
+  const ProcessOutcome outcome = gnome->runTool({"frontmost"});
+  gnome->signalShell(SIGCONT);
+  EXPECT_EQ(outcome.exitStatus, 1);
+  EXPECT_EQ(outcome.out, "");
+  EXPECT_EQ(outcome.err,
+            "{\"success\":false,\"error\":\"window list unavailable: GNOME Shell gave no answer "
+            "within the time limit\"}\n");
+  EXPECT_TRUE(waitUntil([] { return gnome->runTool({"list"}).exitStatus == 0; }, 30));
 }
 
 TEST(GnomeWithoutExtension, ABusWithoutTheExtensionGivesTheMessage) {
