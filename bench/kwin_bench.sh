@@ -31,29 +31,10 @@ for _ in $(seq 300); do [ -S "$runtime/bus" ] && break; sleep 0.1; done
 "${as_user[@]}" "$runtime/bin/kwin_wayland" --virtual --width 3840 --height 2160 \
   --socket wayland-bench >/dev/null 2>&1 &
 pids+=($!)
-for _ in $(seq 600); do
-  "${as_user[@]}" "$tool" list >/dev/null 2>&1 && break
-  sleep 0.1
-done
-
-for ((i = 0; i < count; i++)); do
-  "${as_user[@]}" weston-terminal >/dev/null 2>&1 &
-  pids+=($!)
-done
-for _ in $(seq 600); do
-  [ "$("${as_user[@]}" "$tool" list-all | grep -o '"title"' | wc -l)" -ge "$count" ] && break
-  sleep 0.1
-done
+open_terminals
 
 echo
 echo "## KWin $(dpkg-query -W -f='${Version}' kwin-wayland), $count weston-terminal" \
   "windows ($runs interleaved runs each, $(nproc) cores)"
 echo
-"${as_user[@]}" "$build/bench/bench_runner" --runs "$runs" \
-  --ratio "list/dbus-send" --ratio "frontmost/dbus-send" --ratio "list/plain C++ process" \
-  "plain C++ process" "$PWD/$build/bench/print_empty_object" \
-  "list" "$tool list" \
-  "list-all" "$tool list-all" \
-  "frontmost" "$tool frontmost" \
-  "window-at-point" "$tool window-at-point 1920 1080" \
-  "dbus-send" "dbus-send --session --print-reply --dest=org.kde.KWin /KWin org.kde.KWin.currentDesktop"
+compare_with_dbus_send "dbus-send --session --print-reply --dest=org.kde.KWin /KWin org.kde.KWin.currentDesktop"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks that the tool installs like one: `cmake --install` into a scratch prefix and the Debian
-# package installed with apt both give a tool that works from any folder, with its manual page.
+# package installed with apt both give a tool that works from any folder, with its manual page
+# and its GNOME Shell extension.
 # The package is removed again at the end. Needs root for the package step.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,6 +24,9 @@ echo "==> cmake --install into a scratch prefix"
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
 check_tool "$scratch/prefix/bin/OrvaneScreenTool"
 test -f "$scratch/prefix/share/man/man1/OrvaneScreenTool.1"
+for file in extension.js metadata.json; do
+  test -f "$scratch/prefix/share/gnome-shell/extensions/orvane-screen-tool@orvane/$file"
+done
 echo "installed tool works"
 
 echo "==> the Debian package"
@@ -33,4 +37,6 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$(realpath "$package")" >
 check_tool OrvaneScreenTool
 man -w OrvaneScreenTool >/dev/null
 man OrvaneScreenTool 2>/dev/null | grep -q "window-at-point"
+grep -q '"uuid": "orvane-screen-tool@orvane"' \
+  /usr/share/gnome-shell/extensions/orvane-screen-tool@orvane/metadata.json
 echo "package $(basename "$package") installs and works"

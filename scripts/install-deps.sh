@@ -31,6 +31,9 @@ test_packages=(
   sway foot xwayland weston xauth
   # KDE Plasma's compositor, run headless on a session bus of its own.
   kwin-wayland dbus-daemon dbus-bin
+  # GNOME Shell, run headless with the tool's extension; it ends at start without a login manager
+  # on the system bus, which a mock stands in for.
+  gnome-shell python3-dbusmock
 )
 
 packages=("${build_packages[@]}")

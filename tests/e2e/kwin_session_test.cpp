@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "kwin_desktop.h"
+#include "session_windows.h"
 #include "wayland_desktop.h"
 #include "window_json.h"
 
@@ -82,29 +83,16 @@ class KWinSession : public ::testing::Test {
     kwin->startClient(options);
   }
 
+  static ProcessOutcome tool(const std::vector<std::string>& arguments) {
+    return kwin->runTool(arguments);
+  }
   static std::vector<ListedWindow> run(const std::vector<std::string>& command) {
-    const ProcessOutcome outcome = kwin->runTool(command);
-    EXPECT_EQ(outcome.exitStatus, 0) << outcome.err;
-    EXPECT_EQ(outcome.err, "");
-    return parseWindowArray(outcome.out).value_or(std::vector<ListedWindow>{});
+    return listedWindows(tool, command);
   }
   static std::vector<ListedWindow> listAll() { return run({"list-all"}); }
-
-  // Without assertions: a KWin still starting may fail a query, and a failure recorded while the
-  // suite is set up would make gtest skip its tests rather than fail them.
-  static std::vector<std::string> shownTitles() {
-    const ProcessOutcome outcome = kwin->runTool({"list-all"});
-    std::vector<std::string> seen =
-        titles(parseWindowArray(outcome.out).value_or(std::vector<ListedWindow>{}));
-    std::sort(seen.begin(), seen.end());
-    return seen;
-  }
-
+  static std::vector<std::string> shownTitles() { return testing::shownTitles(tool); }
   static void waitForWindows(std::vector<std::string> expected) {
-    std::sort(expected.begin(), expected.end());
-    std::vector<std::string> seen;
-    if (!waitUntil([&] { return (seen = shownTitles()) == expected; }, 60))
-      throw std::runtime_error("the windows shown were " + ::testing::PrintToString(seen));
+    testing::waitForWindows(tool, std::move(expected));
   }
 
   static KWinDesktop* kwin;

@@ -30,10 +30,14 @@ TEST(SessionChoice, WaylandIsNeverAnsweredByXWayland) {
   EXPECT_EQ(
       choose({{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", "wayland-1"}, {"SWAYSOCK", "/s"}}).system,
       WindowSystem::sway);
-  const SessionChoice gnome = choose(
-      {{"DISPLAY", ":0"}, {"XDG_SESSION_TYPE", "wayland"}, {"XDG_CURRENT_DESKTOP", "GNOME:GNOME"}});
-  EXPECT_EQ(gnome.system, WindowSystem::noWindowList);
-  EXPECT_EQ(gnome.compositor, "GNOME");
+  EXPECT_EQ(
+      choose({{"DISPLAY", ":0"}, {"XDG_SESSION_TYPE", "wayland"}, {"XDG_CURRENT_DESKTOP", "GNOME"}})
+          .system,
+      WindowSystem::gnome);
+  const SessionChoice other = choose(
+      {{"DISPLAY", ":0"}, {"XDG_SESSION_TYPE", "wayland"}, {"XDG_CURRENT_DESKTOP", "Hyprland:X"}});
+  EXPECT_EQ(other.system, WindowSystem::noWindowList);
+  EXPECT_EQ(other.compositor, "Hyprland");
 }
 
 TEST(SessionChoice, KdePlasmaIsAnsweredByKWin) {
@@ -42,6 +46,21 @@ TEST(SessionChoice, KdePlasmaIsAnsweredByKWin) {
   EXPECT_EQ(choose({{"WAYLAND_DISPLAY", "wayland-0"}}, "kwin_wayland").system, WindowSystem::kwin);
   // Only where the session is Wayland: Plasma on X11 is an X server's to answer.
   EXPECT_EQ(choose({{"DISPLAY", ":0"}, {"XDG_CURRENT_DESKTOP", "KDE"}}).system, WindowSystem::x11);
+}
+
+TEST(SessionChoice, GnomeIsAnsweredByTheShellsExtension) {
+  EXPECT_EQ(
+      choose({{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_CURRENT_DESKTOP", "GNOME:GNOME"}}).system,
+      WindowSystem::gnome);
+  EXPECT_EQ(choose({{"WAYLAND_DISPLAY", "wayland-0"}}, "gnome-shell").system, WindowSystem::gnome);
+  EXPECT_EQ(choose({{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_CURRENT_DESKTOP", "ubuntu:GNOME"}},
+                   "gnome-shell")
+                .system,
+            WindowSystem::gnome);
+  // Another desktop that runs GNOME Shell's pieces names itself first.
+  EXPECT_EQ(
+      choose({{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_CURRENT_DESKTOP", "Budgie:GNOME"}}).system,
+      WindowSystem::noWindowList);
 }
 
 TEST(SessionChoice, UnnamedDesktopIsNamedBySocketOwnerWhenKnown) {

@@ -125,13 +125,17 @@ int onReply(sd_bus_message* message, void* userdata, sd_bus_error*) {
   reply.arrived = true;
   reply.sender = text(functions.getSender(message));
   if (const sd_bus_error* error = functions.getError(message)) {
+    reply.errorName = text(error->name);
     reply.error = text(error->name) + ": " + text(error->message);
     return 0;
   }
+  const std::string signature = text(functions.getSignature(message, 1));
   std::int32_t value = 0;
-  if (text(functions.getSignature(message, 1)) == "i" &&
-      functions.readBasic(message, 'i', &value) > 0)
+  const char* string = nullptr;
+  if (signature == "i" && functions.readBasic(message, 'i', &value) > 0)
     reply.integer = value;
+  else if (signature == "s" && functions.readBasic(message, 's', &string) > 0)
+    reply.text = text(string);
   return 0;
 }
 

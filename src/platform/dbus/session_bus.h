@@ -24,9 +24,11 @@ struct MethodCall {
 // What came back for a call, once it has.
 struct Reply {
   bool arrived = false;
-  std::string sender;  // the answering connection's unique name
-  std::optional<std::string> error;
-  std::optional<std::int32_t> integer;  // the value of a reply of one 32-bit integer
+  std::string sender;                    // the answering connection's unique name
+  std::optional<std::string> errorName;  // the D-Bus error's name, as org.freedesktop.DBus.Error.…
+  std::optional<std::string> error;      // its name and message
+  std::optional<std::int32_t> integer;   // the value of a reply of one 32-bit integer
+  std::optional<std::string> text;       // the value of a reply of one string
 };
 
 // A method call made to this connection: who sent it, and its string argument.

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "base/tool_error.h"
+#include "platform/gnome/gnome_window_source.h"
 #include "platform/kwin/kwin_window_source.h"
 #include "platform/linux/proc_files.h"
 #include "platform/sway/sway_window_source.h"
@@ -24,6 +25,15 @@ bool isSet(const std::optional<std::string>& value) {
 // XDG_CURRENT_DESKTOP is a colon-separated list, most specific first.
 std::string firstDesktopName(const std::string& desktops) {
   return desktops.substr(0, desktops.find(':'));
+}
+
+// The shells that answer with a window list, by the desktop's name or their process's.
+std::optional<WindowSystem> shellNamed(const std::string& name) {
+  if (name == "KDE" || name == "kwin_wayland")
+    return WindowSystem::kwin;
+  if (name == "GNOME" || name == "gnome-shell")
+    return WindowSystem::gnome;
+  return std::nullopt;
 }
 
 std::string waylandSocketPath() {
@@ -84,11 +94,14 @@ SessionChoice chooseWindowSystem(const EnvironmentLookup& environment,
   if (isSet(environment("SWAYSOCK")))
     return {WindowSystem::sway, ""};
   const std::optional<std::string> desktops = environment("XDG_CURRENT_DESKTOP");
-  const std::string compositor =
-      isSet(desktops) ? firstDesktopName(*desktops) : socketOwner().value_or("");
-  if (compositor == "KDE" || compositor == "kwin_wayland")
-    return {WindowSystem::kwin, ""};
-  return {WindowSystem::noWindowList, compositor};
+  const std::string desktop = isSet(desktops) ? firstDesktopName(*desktops) : "";
+  if (const std::optional<WindowSystem> shell = shellNamed(desktop))
+    return {*shell, ""};
+  // A distribution's own session names itself first (ubuntu:GNOME); its compositor still tells.
+  const std::optional<std::string> owner = socketOwner();
+  if (const std::optional<WindowSystem> shell = shellNamed(owner.value_or("")))
+    return {*shell, ""};
+  return {WindowSystem::noWindowList, desktop.empty() ? owner.value_or("") : desktop};
 }
 
 std::string noWindowListMessage(const std::string& compositor) {
@@ -108,6 +121,8 @@ std::unique_ptr<WindowSource> makeSessionWindowSource(std::shared_ptr<AppIdsSeen
                                   std::move(appIdsSeen));
     case WindowSystem::kwin:
       return makeKWinWindowSource(processNameFromProc, std::move(appIdsSeen));
+    case WindowSystem::gnome:
+      return makeGnomeWindowSource(processNameFromProc, std::move(appIdsSeen));
     case WindowSystem::noWindowList:
       return std::make_unique<NoWindowListSource>(choice.compositor);
     case WindowSystem::x11:

@@ -11,7 +11,7 @@
 
 namespace orvane {
 
-enum class WindowSystem { x11, sway, kwin, noWindowList };
+enum class WindowSystem { x11, sway, kwin, gnome, noWindowList };
 
 // Which window system answers for this session, and for one without a window list, the name of
 // its compositor when it can be told ("" otherwise).
@@ -26,8 +26,8 @@ using CompositorNamer = std::function<std::optional<std::string>()>;
 
 // A Wayland session (WAYLAND_DISPLAY, or XDG_SESSION_TYPE=wayland) is answered by its compositor,
 // never by the X11 view that XWayland gives of it; anything else by the X server. KDE Plasma's
-// KWin is told by the desktop's name, or by the name of the process serving the socket when the
-// desktop is not named.
+// KWin and GNOME Shell are told by the desktop's name, else by the name of the process serving the
+// socket; a session without a window list is named by its desktop, else by that process.
 SessionChoice chooseWindowSystem(const EnvironmentLookup& environment,
                                  const CompositorNamer& socketOwner);
 
