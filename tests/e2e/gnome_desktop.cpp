@@ -30,6 +30,8 @@ std::string readAll(const std::filesystem::path& path) {
 GnomeDesktop::GnomeDesktop() : folder_(newFolder("orvane-gnome")) {
   handToCompositorUser(folder_, 0700);
   const std::string folder = folder_.string();
+  makeFolder(folder_ / "bin");
+  tool_ = runnableCopy(toolPath());
   // The extension as the build wrote it, installed as the package installs it for every user:
   // in a data folder of the system's (XDG_DATA_DIRS).
   std::filesystem::path extensions = folder_;
@@ -109,7 +111,7 @@ std::vector<std::string> GnomeDesktop::inSession(const std::vector<std::string>&
 }
 
 ProcessOutcome GnomeDesktop::runTool(const std::vector<std::string>& arguments) const {
-  std::vector<std::string> command = {toolPath()};
+  std::vector<std::string> command = {tool_};
   command.insert(command.end(), arguments.begin(), arguments.end());
   ProcessOptions options;
   options.timeoutSeconds = 30;
@@ -122,6 +124,10 @@ void GnomeDesktop::installLauncher(const std::string& desktopId) const {
   std::ofstream(folder / (desktopId + ".desktop"))
       << "[Desktop Entry]\nType=Application\nName=" << desktopId << "\nExec=true\n";
   handToCompositorUser(folder / (desktopId + ".desktop"), 0644);
+}
+
+std::string GnomeDesktop::runnableCopy(const std::filesystem::path& program) const {
+  return testing::runnableCopy(program, folder_ / "bin");
 }
 
 void GnomeDesktop::startClient(const std::vector<std::string>& command) {

@@ -27,6 +27,8 @@ class GnomeDesktop {
   void installLauncher(const std::string& desktopId) const;
   // Starts a client in the session (native Wayland, or X11 through XWayland).
   void startClient(const std::vector<std::string>& command);
+  // A copy of program that the session's user may run.
+  std::string runnableCopy(const std::filesystem::path& program) const;
   // Runs a command in the session to its end (xdotool, gnome-extensions); throws when it fails.
   std::string run(const std::vector<std::string>& command) const;
   // Sends GNOME Shell a signal (SIGSTOP makes a shell that never answers).
@@ -38,6 +40,7 @@ class GnomeDesktop {
   std::filesystem::path folder_;
   std::string display_;  // XWayland's
   std::string xauthority_;
+  std::string tool_;  // the tool, where the session's user may run it
   std::unique_ptr<BackgroundProcess> systemBus_;
   std::unique_ptr<BackgroundProcess> logind_;
   std::unique_ptr<BackgroundProcess> sessionBus_;

@@ -95,7 +95,7 @@ class GnomeSession : public ::testing::Test {
   }
 
   static void openTestWindow(std::vector<std::string> options) {
-    options.insert(options.begin(), ORVANE_TEST_WINDOW_PATH);
+    options.insert(options.begin(), gnome->runnableCopy(ORVANE_TEST_WINDOW_PATH));
     gnome->startClient(options);
   }
 

@@ -102,12 +102,7 @@ void KWinDesktop::installLauncher(const std::string& desktopId) const {
 }
 
 std::string KWinDesktop::runnableCopy(const std::filesystem::path& program) const {
-  const std::filesystem::path copy = folder_ / "bin" / program.filename();
-  if (!std::filesystem::exists(copy)) {
-    std::filesystem::copy_file(program, copy);
-    handToCompositorUser(copy, 0755);
-  }
-  return copy.string();
+  return testing::runnableCopy(program, folder_ / "bin");
 }
 
 void KWinDesktop::startClient(const std::vector<std::string>& command) {

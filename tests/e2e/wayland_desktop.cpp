@@ -54,6 +54,16 @@ void handToCompositorUser(const std::filesystem::path& path, unsigned mode) {
     throw std::runtime_error("cannot hand " + path.string() + " to " + compositorUser);
 }
 
+std::string runnableCopy(const std::filesystem::path& program,
+                         const std::filesystem::path& folder) {
+  const std::filesystem::path copy = folder / program.filename();
+  if (!std::filesystem::exists(copy)) {
+    std::filesystem::copy_file(program, copy);
+    handToCompositorUser(copy, 0755);
+  }
+  return copy.string();
+}
+
 std::vector<std::string> asCompositorUser(const std::string& folder,
                                           const std::vector<std::string>& environment,
                                           const std::vector<std::string>& command) {

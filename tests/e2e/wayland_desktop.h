@@ -19,6 +19,10 @@ std::filesystem::path newFolder(const std::string& prefix);
 // A folder of the test's own handed to compositorUser, private to that user.
 void handToCompositorUser(const std::filesystem::path& path, unsigned mode);
 
+// A copy of program in folder (made once) that compositorUser may run: the build tree may be
+// closed to that user (a clone under /root).
+std::string runnableCopy(const std::filesystem::path& program, const std::filesystem::path& folder);
+
 // command run as compositorUser with only the given environment (and HOME, XDG_RUNTIME_DIR and
 // the working folder all set to folder, PATH and LANG), as a command line for setpriv. setpriv
 // and env exec in place, so the process started is command itself.
